@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/file_names.h"
+#include "platform/display.h"
+#include "records/scenario_records.h"
+
+namespace scenario::app {
+
+inline constexpr char kLineId[] = "Velbrio_Dolvena";
+inline constexpr char kTrainNumber[] = "30527";
+inline constexpr char kApplicationTitle[] = "Velbrio_Dolvena 30527";
+
+// The installer's only window. It owns the identity of the built-in
+// scenario and its records for the whole run; its load handler runs the
+// installation from start to end.
+class Form1 {
+ public:
+  Form1(platform::Display& display, std::string installation_folder);
+
+  // The start-up sequence. Returns the exit status of the run; throws
+  // platform::FileError when a file cannot be written.
+  int load();
+
+  // Shows " Errore n. " followed by `a` in a message box and, once it is
+  // closed, gives the exit status that ends the program.
+  int errore(const std::string& a);
+
+  // The window's stored properties.
+  static platform::WindowLayout layout();
+
+  const records::ScenarioRecords& records() const { return records_; }
+
+ private:
+  ScenarioFileNames file_names() const;
+
+  void dati_linea();
+  void dati_treno();
+  void dati_note();
+  void dati_rallentamenti();
+  void dati_scheda();
+  std::optional<std::string> memorizza_percorso(std::int32_t& j);
+  int report_outcome() const;
+
+  platform::Display& display_;
+  std::string installation_folder_;
+  std::string line_id_;
+  std::string train_number_;
+  records::ScenarioRecords records_;
+};
+
+}  // namespace scenario::app

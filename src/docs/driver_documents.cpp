@@ -1,0 +1,9 @@
+#include "docs/driver_documents.h"
+
+namespace scenario::docs {
+
+void dati_note(const std::string& /*path*/) {}
+void dati_rallentamenti(const std::string& /*path*/) {}
+void dati_scheda(const std::string& /*path*/) {}
+
+}  // namespace scenario::docs

@@ -1,0 +1,16 @@
+#include "finish/memorizza_percorso.h"
+
+namespace scenario::finish {
+
+std::optional<std::string> memorizza_percorso(records::ScenarioRecords& records,
+                                              const run::DescriptionTexts& texts,
+                                              const BinaryFiles& files, std::int32_t& j) {
+  records.write_line_data = j;
+  records.state = records::CompileState{};
+  records::reset(records.header);
+  run::memorizza_dati(records, texts);
+  write_binary_files(records, files);
+  return std::nullopt;
+}
+
+}  // namespace scenario::finish

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "records/scenario_records.h"
+
+namespace scenario::line {
+
+// What the line half of the compiler hands to the run half.
+struct LineHandOver {
+  // The line compiler stopped at once: the run text is not compiled.
+  bool hard_stop = false;
+  // The header slot just below the sign-board texts.
+  std::int32_t next_board_slot = records::kFirstBoardTextSlot;
+};
+
+// Compiles the line description text at `path` into the records and deletes
+// the text. Problems are recorded in records.state; an unexpected failure
+// throws text::CompileFailure for the compiler's trap.
+LineHandOver compile_line(records::ScenarioRecords& records, const std::string& path);
+
+}  // namespace scenario::line

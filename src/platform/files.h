@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace scenario::platform {
+
+// Sequential writer handed to the callback of replace_file. Every failure
+// throws FileError naming the target path.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  virtual void write(std::span<const std::uint8_t> bytes) = 0;
+  void write(std::string_view bytes) {
+    write(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  }
+};
+
+bool file_exists(const std::string& path);
+
+// Reads the whole file as bytes. Throws FileError.
+std::string read_file(const std::string& path);
+
+// Removes the file if it exists. Throws FileError when it exists and cannot be
+// removed.
+void remove_file(const std::string& path);
+
+// Replaces the file at path with exactly the bytes that `write` produces.
+// The bytes go to a temporary file in the same folder, which is flushed to
+// disk and then renamed over the target, so the target holds either its old
+// bytes or all the new ones, never a part. On any failure the temporary file
+// is removed, the target is untouched, and FileError is thrown.
+void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write);
+
+}  // namespace scenario::platform

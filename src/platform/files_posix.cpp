@@ -1,0 +1,156 @@
+// File operations on POSIX systems.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/file_error.h"
+#include "platform/files.h"
+
+namespace scenario::platform {
+namespace {
+
+std::string reason(std::string_view what, int error) {
+  return std::string(what) + ": " + std::strerror(error);
+}
+
+std::string folder_of(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string name_of(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+class PosixOutputFile final : public OutputFile {
+ public:
+  PosixOutputFile(int fd, const std::string& target) : fd_(fd), target_(target) {}
+  using OutputFile::write;
+
+  void write(std::span<const std::uint8_t> bytes) override {
+    const std::uint8_t* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+      ssize_t done = ::write(fd_, data, left);
+      if (done < 0) {
+        if (errno == EINTR) continue;
+        throw FileError(target_, reason("scrittura non riuscita", errno));
+      }
+      data += done;
+      left -= static_cast<std::size_t>(done);
+    }
+  }
+
+ private:
+  int fd_;
+  const std::string& target_;
+};
+
+// Closes the descriptor and removes the named temporary file (if any) unless
+// the replacement was completed.
+class TemporaryFile {
+ public:
+  ~TemporaryFile() {
+    if (fd >= 0) ::close(fd);
+    if (!name.empty()) ::unlink(name.c_str());
+  }
+  int fd = -1;
+  std::string name;  // empty while the file is anonymous
+};
+
+// Opens the new file's contents. Where the file system allows it the file has
+// no name at all until it is complete, so a run killed mid-write leaves
+// nothing behind; elsewhere it gets a hidden name beside the target.
+void open_temporary(const std::string& path, TemporaryFile& temp) {
+  const std::string folder = folder_of(path);
+#ifdef O_TMPFILE
+  temp.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (temp.fd >= 0) {
+    // An anonymous file is created with the mode bits unmasked.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(temp.fd, 0666 & ~mask);
+    return;
+  }
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+    throw FileError(path, reason("creazione non riuscita", errno));
+  }
+#endif
+  for (int attempt = 0;; ++attempt) {
+    std::ostringstream name;
+    name << folder << '/' << '.' << name_of(path) << ".tmp-" << ::getpid() << '-' << attempt;
+    temp.fd = ::open(name.str().c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (temp.fd >= 0) {
+      temp.name = name.str();
+      return;
+    }
+    if (errno != EEXIST || attempt == 100) {
+      throw FileError(path, reason("creazione non riuscita", errno));
+    }
+  }
+}
+
+// Gives an anonymous temporary file a hidden name beside the target, the
+// step just before the rename.
+void name_temporary(const std::string& path, TemporaryFile& temp) {
+  if (!temp.name.empty()) return;
+  const std::string proc = "/proc/self/fd/" + std::to_string(temp.fd);
+  for (int attempt = 0;; ++attempt) {
+    std::ostringstream name;
+    name << folder_of(path) << '/' << '.' << name_of(path) << ".new-" << ::getpid() << '-'
+         << attempt;
+    if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.str().c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      temp.name = name.str();
+      return;
+    }
+    if (errno != EEXIST || attempt == 100) {
+      throw FileError(path, reason("creazione non riuscita", errno));
+    }
+  }
+}
+
+}  // namespace
+
+bool file_exists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError(path, reason("lettura non riuscita", errno));
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw FileError(path, reason("lettura non riuscita", errno));
+  return std::move(bytes).str();
+}
+
+void remove_file(const std::string& path) {
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    throw FileError(path, reason("cancellazione non riuscita", errno));
+  }
+}
+
+void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write) {
+  TemporaryFile temp;
+  open_temporary(path, temp);
+  PosixOutputFile out(temp.fd, path);
+  write(out);
+  if (::fsync(temp.fd) != 0) throw FileError(path, reason("scrittura non riuscita", errno));
+  name_temporary(path, temp);
+  if (::rename(temp.name.c_str(), path.c_str()) != 0) {
+    throw FileError(path, reason("sostituzione non riuscita", errno));
+  }
+  temp.name.clear();  // the temporary file is now the target
+}
+
+}  // namespace scenario::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace scenario::records {
+
+// Which description text an error comes from, for diagnostics only.
+enum class SourceText : std::uint8_t { kNone, kLine, kRun };
+
+// The outcome of compilation and finishing: the code of the last error found
+// (0 = none) and its position in metres. Nothing of it goes to a file.
+// `text` and `line` say where the failing entry stands, when an entry is to
+// blame; they serve the authors' tools and are never written.
+struct CompileState {
+  std::int32_t error_code = 0;
+  std::int32_t error_position = 0;
+  SourceText text = SourceText::kNone;
+  int line = 0;
+
+  // Records an error, keeping the position held so far.
+  void fail(std::int32_t code, SourceText from = SourceText::kNone, int at_line = 0) {
+    error_code = code;
+    text = from;
+    line = at_line;
+  }
+  // Records an error with its position.
+  void fail_at(std::int32_t code, std::int32_t position, SourceText from = SourceText::kNone,
+               int at_line = 0) {
+    fail(code, from, at_line);
+    error_position = position;
+  }
+};
+
+}  // namespace scenario::records

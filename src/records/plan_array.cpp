@@ -1,0 +1,25 @@
+#include "records/plan_array.h"
+
+#include <stdexcept>
+
+namespace scenario::records {
+
+PlanArray::PlanArray(std::int32_t last_metre)
+    : last_metre_(last_metre),
+      column_size_(last_metre < 0 ? 0 : static_cast<std::size_t>(last_metre) + 1),
+      values_(2 * column_size_, 0.0),
+      kinds_(2 * column_size_, Kind::kUnset) {
+  if (last_metre < 0) throw std::invalid_argument("plan array with a negative last metre");
+}
+
+void PlanArray::set_int16(std::int32_t metre, int column, std::int16_t value) {
+  values_[index(metre, column)] = value;
+  kinds_[index(metre, column)] = Kind::kInt16;
+}
+
+void PlanArray::set_double(std::int32_t metre, int column, double value) {
+  values_[index(metre, column)] = value;
+  kinds_[index(metre, column)] = Kind::kDouble;
+}
+
+}  // namespace scenario::records

@@ -1,0 +1,7 @@
+#include "run/dati_treno.h"
+
+namespace scenario::run {
+
+void dati_treno(const std::string& /*path*/) {}
+
+}  // namespace scenario::run

@@ -1,0 +1,89 @@
+#include "text/cp1252.h"
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+namespace scenario::text {
+namespace {
+
+// Unicode code points of the bytes 0x80 to 0x9F; 0 where the code page
+// leaves the byte undefined.
+constexpr std::array<char32_t, 32> kHighControlRange = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+unsigned char to_byte(char32_t code_point) {
+  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
+    return static_cast<unsigned char>(code_point);
+  }
+  for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
+    if (kHighControlRange[i] != 0 && kHighControlRange[i] == code_point) {
+      return static_cast<unsigned char>(0x80 + i);
+    }
+  }
+  throw std::invalid_argument("character U+" + std::to_string(static_cast<std::uint32_t>(code_point)) +
+                              " has no Windows-1252 form");
+}
+
+}  // namespace
+
+std::string utf8_to_cp1252(std::string_view utf8) {
+  std::string bytes;
+  bytes.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    int length;
+    char32_t code_point;
+    if (lead < 0x80) {
+      length = 1;
+      code_point = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2;
+      code_point = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3;
+      code_point = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4;
+      code_point = lead & 0x07;
+    } else {
+      throw std::invalid_argument("malformed UTF-8 text");
+    }
+    if (i + static_cast<std::size_t>(length) > utf8.size()) {
+      throw std::invalid_argument("malformed UTF-8 text");
+    }
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) throw std::invalid_argument("malformed UTF-8 text");
+      code_point = (code_point << 6) | (next & 0x3F);
+    }
+    bytes.push_back(static_cast<char>(to_byte(code_point)));
+    i += static_cast<std::size_t>(length);
+  }
+  return bytes;
+}
+
+unsigned char cp1252_lower(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  switch (c) {
+    case 0x8A:  // Š
+    case 0x8C:  // Œ
+    case 0x8E:  // Ž
+      return static_cast<unsigned char>(c + 0x10);
+    case 0x9F:  // Ÿ
+      return 0xFF;
+    default:
+      return c;
+  }
+}
+
+std::string cp1252_lower(std::string_view bytes) {
+  std::string lower(bytes);
+  for (char& c : lower) c = static_cast<char>(cp1252_lower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+}  // namespace scenario::text

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace scenario::text {
+
+// Converts UTF-8 (the encoding of our source files) to Windows-1252 bytes,
+// one byte per character, the encoding of every text the system writes.
+// Throws std::invalid_argument for malformed UTF-8 or a character that the
+// code page cannot hold, naming the character; nothing is ever replaced
+// silently.
+std::string utf8_to_cp1252(std::string_view utf8);
+
+// Lower case by the rules of Windows-1252: A to Z and the code page's own
+// capital letters (À to Þ except ×, Š, Œ, Ž, Ÿ) become their small forms;
+// every other byte is unchanged.
+unsigned char cp1252_lower(unsigned char c);
+std::string cp1252_lower(std::string_view bytes);
+
+}  // namespace scenario::text

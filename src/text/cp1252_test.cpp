@@ -1,0 +1,40 @@
+#include "text/cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include "text/keyword_match.h"
+
+namespace scenario::text {
+namespace {
+
+TEST(Utf8ToCp1252, AccentedLettersAndTheHighRangeBecomeSingleBytes) {
+  EXPECT_EQ(utf8_to_cp1252("città però è"), "citt\xE0 per\xF2 \xE8");
+  EXPECT_EQ(utf8_to_cp1252("€ – Ÿ"), "\x80 \x96 \x9F");
+  EXPECT_EQ(utf8_to_cp1252("plain ASCII, 123\r\n"), "plain ASCII, 123\r\n");
+}
+
+TEST(Utf8ToCp1252, RefusesWhatTheCodePageCannotHold) {
+  EXPECT_THROW(utf8_to_cp1252("Ω"), std::invalid_argument);       // Greek
+  EXPECT_THROW(utf8_to_cp1252("\xC3"), std::invalid_argument);     // cut short
+  EXPECT_THROW(utf8_to_cp1252("\xE0\x28"), std::invalid_argument);  // bad continuation
+}
+
+TEST(Cp1252Lower, LowersAsciiAndTheCodePageCapitalsOnly) {
+  EXPECT_EQ(cp1252_lower("VELBRIO_Dolvena 30527"), "velbrio_dolvena 30527");
+  // À..Þ except ×, and Š Œ Ž Ÿ.
+  EXPECT_EQ(cp1252_lower("\xC0\xC9\xD6\xD7\xDE\x8A\x8C\x8E\x9F"), "\xE0\xE9\xF6\xD7\xFE\x9A\x9C\x9E\xFF");
+  // Small letters, ß and the other bytes stay.
+  EXPECT_EQ(cp1252_lower("\xDF\xE0\xFF\x80["), "\xDF\xE0\xFF\x80[");
+}
+
+TEST(KeywordMatch, ExactAndAnyCaseContainment) {
+  EXPECT_TRUE(contains("progressiva chilometrica tre", "tre"));
+  EXPECT_FALSE(contains("Progressiva", "progressiva"));
+  EXPECT_TRUE(contains_any_case("VELOCIT\xC0", "velocit"));
+  EXPECT_TRUE(contains_any_case("  curvaS2", "curvas"));
+  EXPECT_FALSE(contains_any_case("curv", "curva"));
+  EXPECT_TRUE(contains_any_case("anything", ""));
+}
+
+}  // namespace
+}  // namespace scenario::text

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace scenario::text {
+
+// Keyword tests of the description texts are containment tests on a field.
+
+// Exact case: the characters must match as they stand.
+inline bool contains(std::string_view field, std::string_view word) {
+  return field.find(word) != std::string_view::npos;
+}
+
+// Any case: letters are compared after Windows-1252 lower-casing, so
+// "VELOCITÀ" contains "velocit" and "Stazione" contains "stazione".
+bool contains_any_case(std::string_view field, std::string_view word);
+
+}  // namespace scenario::text

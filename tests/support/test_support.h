@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario::testing {
+
+// A fresh empty folder, removed with everything in it at the end of the test.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string file(std::string_view name) const { return (path_ / name).string(); }
+  // The names of the entries in the folder, sorted.
+  std::vector<std::string> entries() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Bytes written out by hand: pairs of hex digits, blanks and line breaks
+// between them ignored ("01 0a ff").
+std::string hex_bytes(std::string_view hex);
+
+// Bytes of a file; fails the test (throws) when it cannot be read.
+std::string read_bytes(const std::string& path);
+void write_bytes(const std::string& path, std::string_view bytes);
+
+// A readable hex dump for failure messages.
+std::string to_hex(std::string_view bytes);
+
+// Runs a program with arguments in a folder, with standard input closed;
+// returns its exit status and what it wrote on standard error and output.
+// With drop_privileges the program runs as the unprivileged user "nobody"
+// when the test runs as root, so that folder permissions hold for it.
+struct ProcessOptions {
+  bool drop_privileges = false;
+};
+struct ProcessResult {
+  int status = -1;
+  std::string standard_error;
+  std::string standard_output;
+};
+ProcessResult run_process(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& folder, ProcessOptions options = {});
+
+// Little-endian field helpers for building expected records in tests.
+std::string le16(std::int32_t value);
+std::string le32(std::int64_t value);
+std::string le64_double(double value);
+
+}  // namespace scenario::testing
