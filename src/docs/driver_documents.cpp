@@ -3,6 +3,5 @@
 namespace scenario::docs {
 
 void dati_note(const std::string& /*path*/) {}
-void dati_rallentamenti(const std::string& /*path*/) {}
 
 }  // namespace scenario::docs
