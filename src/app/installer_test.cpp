@@ -21,6 +21,9 @@ const char kInstallerName[] = "scenario_installer";
 const std::vector<std::string> kInstalledFiles = {
     "Velbrio_Dolvena_30527.dat",
     "Velbrio_Dolvena_30527.sim",
+    "Velbrio_Dolvena_30527_note.txt",
+    "Velbrio_Dolvena_30527_rallentamenti.txt",
+    "Velbrio_Dolvena_30527_scheda_treno.txt",
     kInstallerName,
 };
 
