@@ -1,0 +1,94 @@
+#include "line/plan_geometry.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "line/line_errors.h"
+#include "text/keyword_match.h"
+
+namespace scenario::line {
+namespace {
+
+using records::PlanArray;
+
+// The plan stops with error 103 once its cursor passes this metre.
+constexpr std::int32_t kLastPlanMetre = 1000000;
+
+// Curvature per metre of the classes 1 (gentlest) to 6. The digits are
+// looked for in this order, so the first one found wins.
+struct CurvatureClass {
+  const char* digit;
+  double per_metre;
+};
+constexpr CurvatureClass kCurvatureClasses[] = {
+    {"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003},
+};
+
+std::optional<double> curvature_of(const std::string& keyword) {
+  for (const auto& curvature_class : kCurvatureClasses) {
+    if (text::contains_any_case(keyword, curvature_class.digit))
+      return curvature_class.per_metre;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void start_plan(PlanArray& plan) {
+  plan.set_int16(0, PlanArray::kX, 0);
+  plan.set_int16(0, PlanArray::kY, 0);
+  plan.set_int16(1, PlanArray::kX, 0);
+  plan.set_int16(1, PlanArray::kY, 1);
+}
+
+void straight_step(PlanArray& plan, std::int32_t j) {
+  const double dx = plan.value(j - 1, PlanArray::kX) - plan.value(j - 2, PlanArray::kX);
+  const double dy = plan.value(j - 1, PlanArray::kY) - plan.value(j - 2, PlanArray::kY);
+  plan.set_double(j, PlanArray::kX, plan.value(j - 1, PlanArray::kX) + dx);
+  plan.set_double(j, PlanArray::kY, plan.value(j - 1, PlanArray::kY) + dy);
+}
+
+void curve_step(PlanArray& plan, std::int32_t j, double c) {
+  const double dx = plan.value(j - 1, PlanArray::kX) - plan.value(j - 2, PlanArray::kX);
+  const double dy = plan.value(j - 1, PlanArray::kY) - plan.value(j - 2, PlanArray::kY);
+  plan.set_double(j, PlanArray::kX, plan.value(j - 1, PlanArray::kX) + (dx + c * dy));
+  plan.set_double(j, PlanArray::kY, plan.value(j - 1, PlanArray::kY) + (dy - c * dx));
+}
+
+Outcome compile_curve(LineCompilation& line) {
+  const std::int32_t start = line.reader.read_int32();
+  const std::int32_t length = line.reader.read_int32();
+  if (test_on_track(line, start) != Outcome::kGoOn)
+    return Outcome::kEndOfLine;
+  std::optional<double> c = curvature_of(line.keyword);
+  if (!c)
+    return line.stop(kErrorPlan);
+  if (text::contains_any_case(line.keyword, "s"))
+    c = -*c;
+
+  PlanArray& plan = *line.records.plan;
+  const std::int64_t end = std::int64_t{start} + length;
+  if (std::max<std::int64_t>(start, end) > plan.last_metre()) {
+    return line.stop_at(kErrorCurveBeyondPlan, start);
+  }
+  std::int32_t& j = line.plan_cursor;
+  while (j <= start) {
+    straight_step(plan, j);
+    if (++j > kLastPlanMetre)
+      return line.stop(kErrorPlan);
+  }
+  while (j <= end) {
+    curve_step(plan, j, *c);
+    if (++j > kLastPlanMetre)
+      return line.stop(kErrorPlan);
+  }
+  return Outcome::kGoOn;
+}
+
+void finish_plan(LineCompilation& line) {
+  PlanArray& plan = *line.records.plan;
+  for (std::int32_t& j = line.plan_cursor; j <= plan.last_metre() - 2; ++j)
+    straight_step(plan, j);
+}
+
+}  // namespace scenario::line

@@ -1,0 +1,66 @@
+#include "line/terrain_stretches.h"
+
+#include "line/line_errors.h"
+#include "records/rounding.h"
+
+namespace scenario::line {
+namespace {
+
+constexpr std::int32_t kTunnelTypeOffset = 10;
+constexpr std::int64_t kCloseFollowingGap = 150;
+constexpr std::int32_t kCloseFollowingType = 3;
+constexpr std::int32_t kCellsPerTunnelMarker = 4;
+
+struct CellRange {
+  std::int64_t first;
+  std::int64_t last;
+};
+
+CellRange cells_of(std::int32_t inizio, std::int32_t fine) {
+  return {static_cast<std::int64_t>(records::round_half_even(inizio / 50.0)),
+          static_cast<std::int64_t>(records::round_half_even(fine / 50.0 - 1.0))};
+}
+
+}  // namespace
+
+void memo_montagna(LineCompilation& line, std::int32_t& inizio, std::int32_t& fine,
+                   std::int32_t& tipo) {
+  const bool tunnel = tipo > kTunnelTypeOffset;
+  if (tunnel)
+    tipo -= kTunnelTypeOffset;
+
+  StretchHistory& history = line.stretches;
+  ++history.count;
+  if (history.count > 1 && std::int64_t{inizio} - history.previous_end <= kCloseFollowingGap) {
+    tipo = kCloseFollowingType;
+  }
+  history.previous_end = fine;
+
+  const CellRange range = cells_of(inizio, fine);
+  std::int64_t counted = 0;
+  for (std::int64_t k = range.first; k <= range.last; ++k) {
+    records::CellRecord& cell = line.records.cells[static_cast<std::size_t>(k)];
+    cell.terrain = static_cast<std::uint8_t>(tipo & 0xFF);
+    ++counted;
+    if (tunnel && counted % kCellsPerTunnelMarker == 0 && cell.type == records::kFree) {
+      cell.type = records::kTunnelMarker;
+    }
+  }
+}
+
+Outcome compile_terrain_stretch(LineCompilation& line) {
+  std::int32_t inizio = line.reader.read_int32();
+  std::int32_t fine = line.reader.read_int32();
+  std::int32_t tipo = line.reader.read_int32();
+  if (test_on_track(line, inizio) != Outcome::kGoOn)
+    return Outcome::kEndOfLine;
+  const CellRange range = cells_of(inizio, fine);
+  const bool writes_cells = range.first <= range.last;
+  if (writes_cells && (range.first < 0 || range.last > line.last_cell())) {
+    return line.stop_at(kErrorStretchOutsideCells, inizio);
+  }
+  memo_montagna(line, inizio, fine, tipo);
+  return Outcome::kGoOn;
+}
+
+}  // namespace scenario::line
