@@ -9,6 +9,10 @@ std::optional<std::string> memorizza_percorso(records::ScenarioRecords& records,
   records.state = records::CompileState{};
   records::reset(records.header);
   run::memorizza_dati(records, texts);
+  // A text stopped before the line length was read leaves no track: there
+  // is nothing to finish or write, and older files keep their bytes.
+  if (records.cells.empty())
+    return std::nullopt;
   write_binary_files(records, files);
   return std::nullopt;
 }
