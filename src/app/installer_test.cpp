@@ -11,19 +11,23 @@ namespace scenario::app {
 namespace {
 
 namespace fs = std::filesystem;
+using scenario::testing::hex_bytes;
 using scenario::testing::read_bytes;
 using scenario::testing::run_process;
 using scenario::testing::TempFolder;
+using scenario::testing::to_hex;
 
 const char kInstallerName[] = "scenario_installer";
 
-// The files a run leaves beside the installer, sorted.
+// The files a run leaves beside the installer, sorted. The line text is
+// compiled and deleted within the run.
 const std::vector<std::string> kInstalledFiles = {
     "Velbrio_Dolvena_30527.dat",
     "Velbrio_Dolvena_30527.sim",
     "Velbrio_Dolvena_30527_note.txt",
     "Velbrio_Dolvena_30527_rallentamenti.txt",
     "Velbrio_Dolvena_30527_scheda_treno.txt",
+    "Velbrio_Dolvena_linea.dat",
     kInstallerName,
 };
 
@@ -58,6 +62,31 @@ TEST(Installer, ASecondRunGivesTheSameBytesAndReplacesOlderFiles) {
     EXPECT_EQ(read_bytes(install.file(name)), bytes) << name;
   }
   EXPECT_EQ(install.entries(), kInstalledFiles);
+}
+
+TEST(Installer, TheLineDataAndCellFilesCarryTheCompiledBuiltinLine) {
+  TempFolder install;
+  const std::string installer = copy_installer(install);
+  ASSERT_EQ(run_process(installer, {}, install.path().string()).status, kExitInstalled);
+
+  const std::string plan = read_bytes(install.file("Velbrio_Dolvena_linea.dat"));
+  ASSERT_EQ(plan.size(), 2079964u);
+  EXPECT_EQ(to_hex(plan.substr(0, 18)), to_hex(hex_bytes("02 00 0000  02 00 0000  "
+                                                         "05 00 0000000000000000")));
+  // The last y computed, metre 103998, then metres 103999 and 104000 unset.
+  EXPECT_EQ(to_hex(plan.substr(plan.size() - 14)),
+            to_hex(hex_bytes("05 00 c88fe5bab384f540  00 00  00 00")));
+
+  const std::string cells = read_bytes(install.file("Velbrio_Dolvena_30527.dat"));
+  ASSERT_EQ(cells.size(), 31215u);
+  // Cell 337: the speed indicator at 16800 (type, values, tempo), level track.
+  const std::string cell_337 = cells.substr(337 * 15, 15);
+  EXPECT_EQ(to_hex(cell_337.substr(0, 10)), to_hex(hex_bytes("06 ae08 1309 7809 0000 00")));
+  EXPECT_EQ(cell_337[11], 0);    // terrain
+  EXPECT_EQ(cell_337[13], 100);  // gradient 0
+  // Cell 745: the sign board of the MONTE SIVELLO tunnel, text in slot 80.
+  EXPECT_EQ(to_hex(cells.substr(745 * 15, 3)), to_hex(hex_bytes("0e 5000")));
+  EXPECT_EQ(cells[745 * 15 + 11], 1);
 }
 
 TEST(Installer, AFolderThatCannotBeWrittenStopsTheRunNamingTheFile) {
