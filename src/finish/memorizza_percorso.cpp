@@ -1,5 +1,7 @@
 #include "finish/memorizza_percorso.h"
 
+#include "finish/complete_and_write.h"
+
 namespace scenario::finish {
 
 std::optional<std::string> memorizza_percorso(records::ScenarioRecords& records,
@@ -13,8 +15,7 @@ std::optional<std::string> memorizza_percorso(records::ScenarioRecords& records,
   // is nothing to finish or write, and older files keep their bytes.
   if (records.cells.empty())
     return std::nullopt;
-  write_binary_files(records, files);
-  return std::nullopt;
+  return complete_and_write(records, files);
 }
 
 }  // namespace scenario::finish
