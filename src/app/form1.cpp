@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/compile_error_message.h"
 #include "app/exit_status.h"
 #include "docs/driver_documents.h"
 #include "finish/memorizza_percorso.h"
@@ -69,8 +70,7 @@ std::optional<std::string> Form1::memorizza_percorso(std::int32_t& j) {
 int Form1::report_outcome() const {
   const records::CompileState& state = records_.state;
   if (state.error_code == 0) return kExitInstalled;
-  std::cerr << "scenario_installer: errore " << state.error_code << " alla posizione "
-            << state.error_position << " m\n";
+  std::cerr << compile_error_message(state) << '\n';
   return kExitCompileError;
 }
 
