@@ -15,8 +15,9 @@ std::string source_of(const records::CompileState& state) {
       source = "testo della corsa";
       break;
   }
-  if (state.line > 0)
+  if (state.line > 0) {
     source += ", riga " + std::to_string(state.line);
+  }
   return " (" + source + ")";
 }
 

@@ -30,8 +30,9 @@ void finishing_scan(records::CellArray& cells, records::CompileState& state) {
     if (cells[cell].type == records::kWarningPoint) {
       cover_signals_behind_warning_point(cells, cell, state);
     }
-    if (cells[cell].type == records::kSlowStart)
+    if (cells[cell].type == records::kSlowStart) {
       finish_slow_section(cells, cell, state);
+    }
   }
 }
 

@@ -53,8 +53,9 @@ CellArray track(std::int32_t last, const std::vector<Occupant>& occupants) {
 std::vector<std::string> occupied(const CellArray& cells) {
   std::vector<std::string> out;
   for (std::size_t k = 0; k < cells.size(); ++k) {
-    if (cells[k].type == records::kFree)
+    if (cells[k].type == records::kFree) {
       continue;
+    }
     out.push_back(std::to_string(k) + ":" + std::to_string(cells[k].type) + ":" +
                   std::to_string(cells[k].value_a));
   }
@@ -71,7 +72,9 @@ struct ScanCase {
   std::int32_t error_position = 0;
 };
 
-void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ScanCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::map<std::int32_t, std::int16_t> at_180(std::initializer_list<std::int32_t> cells) {
   std::map<std::int32_t, std::int16_t> points;

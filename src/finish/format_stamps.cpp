@@ -19,13 +19,15 @@ std::optional<std::string> stamp_scenario(records::ScenarioRecords& records) {
   records::TableRecord& line_slot = records.header[records::kLineSlot];
   records::CellRecord& first_cell = records.cells[1];
 
-  if (line_slot.short_a != 0 || first_cell.value_a != 0)
+  if (line_slot.short_a != 0 || first_cell.value_a != 0) {
     return kErrorFormatStampSet;
+  }
   line_slot.short_a = kTableFormatStamp;
   first_cell.value_a = kCellFormatStamp;
 
-  if (line_slot.long_d != 0 || first_cell.value_b != 0)
+  if (line_slot.long_d != 0 || first_cell.value_b != 0) {
     return kErrorIdentificationCodeSet;
+  }
   line_slot.long_d = codice_gara_st(records.header);
   // At most 6375: fits.
   first_cell.value_b = static_cast<std::int16_t>(codice_gara_og(records.header));

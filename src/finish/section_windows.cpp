@@ -18,14 +18,16 @@ constexpr Window kWindows[] = {{5, 7}, {11, 13}, {18, 20}};
 void place_window_points(records::CellArray& cells, std::int32_t start,
                          records::CompileState& state) {
   for (const Window& window : kWindows) {
-    if (start <= window.farthest)
+    if (start <= window.farthest) {
       continue;
+    }
     bool placed = false;
     for (std::int32_t back = window.nearest; back <= window.farthest && !placed; ++back) {
       placed = place_point_if_free(cells, start - back);
     }
-    if (!placed)
+    if (!placed) {
       state.fail_at(kErrorWindowTaken, error_position(start));
+    }
   }
 }
 

@@ -16,8 +16,9 @@ void cover_first_signal_after_section(records::CellArray& cells, std::int32_t en
                                       records::CompileState& state) {
   const std::int32_t last = std::min(end + kCellsLookedAhead, last_cell(cells));
   for (std::int32_t cell = end; cell <= last; ++cell) {
-    if (cells[cell].type != records::kSignal)
+    if (cells[cell].type != records::kSignal) {
       continue;
+    }
     if (!place_point_if_free(cells, cell - 1) && !place_point_if_free(cells, cell - 2)) {
       state.fail_at(kErrorNoRoomForPoint, error_position(end));
     }

@@ -17,8 +17,9 @@ std::int32_t place_spacing_points(records::CellArray& cells, std::int32_t start,
   std::int32_t walked = 0;
   return walk_to_section_end(cells, start, state, [&](std::int32_t cell) {
     ++walked;
-    if (walked != kSpacing)
+    if (walked != kSpacing) {
       return;
+    }
     if (place_point_if_free(cells, cell)) {
       walked = 0;
     } else if (place_point_if_free(cells, cell - 1)) {

@@ -25,10 +25,12 @@ void cover_signals_behind_warning_point(records::CellArray& cells, std::int32_t 
                                         records::CompileState& state) {
   for (std::int32_t back = 1; back <= kCellsLookedBack; ++back) {
     const std::int32_t cell = warning - back;
-    if (cell < kLowestSignalCell)
+    if (cell < kLowestSignalCell) {
       return;
-    if (cells[cell].type == records::kSignal)
+    }
+    if (cells[cell].type == records::kSignal) {
       cover_signal(cells, cell, state);
+    }
   }
 }
 
