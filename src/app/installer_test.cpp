@@ -89,6 +89,25 @@ TEST(Installer, TheLineDataAndCellFilesCarryTheCompiledBuiltinLine) {
   EXPECT_EQ(cells[745 * 15 + 11], 1);
 }
 
+TEST(Installer, TheScenarioCarriesItsStampsAndIdentificationCodes) {
+  TempFolder install;
+  const std::string installer = copy_installer(install);
+  ASSERT_EQ(run_process(installer, {}, install.path().string()).status, kExitInstalled);
+
+  // Cell 1: format stamp 5121, plain code 2458 of "30527velbrio_dolvenazzyyx".
+  const std::string cells = read_bytes(install.file("Velbrio_Dolvena_30527.dat"));
+  EXPECT_EQ(to_hex(cells.substr(15, 5)), to_hex(hex_bytes("00 0114 9a09")));
+
+  // The table ends with slot 85 (34 + 15 bytes, text "Velbrio_Dolvena") and
+  // slot 86 (34 + 5 bytes): stamp 610 in short_a, weighted code 35384 in long_d.
+  const std::string table = read_bytes(install.file("Velbrio_Dolvena_30527.sim"));
+  ASSERT_GT(table.size(), 88u);
+  const std::string slot_85 = table.substr(table.size() - 88, 49);
+  EXPECT_EQ(slot_85.substr(14, 17), hex_bytes("0f00") + "Velbrio_Dolvena");
+  EXPECT_EQ(to_hex(slot_85.substr(31, 2)), to_hex(hex_bytes("6202")));
+  EXPECT_EQ(to_hex(slot_85.substr(45, 4)), to_hex(hex_bytes("388a0000")));
+}
+
 TEST(Installer, AFolderThatCannotBeWrittenStopsTheRunNamingTheFile) {
   TempFolder install;
   const std::string installer = copy_installer(install);
