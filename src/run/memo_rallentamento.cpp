@@ -1,0 +1,101 @@
+#include "run/memo_rallentamento.h"
+
+#include "run/cell_index.h"
+#include "run/run_error_codes.h"
+#include "run/wrapped_values.h"
+
+namespace scenario::run {
+namespace {
+
+// Start 1500 m or less: no room for a warning point before the section.
+constexpr std::int32_t kLastStartWithoutWarning = 1500;
+constexpr std::int32_t kWarningDistance = 1200;
+
+// Cells of one slow section.
+struct SlowSectionCells {
+  std::int64_t start, end, warning, first_pre_warning;
+  bool has_warning, has_pre_warning;
+
+  explicit SlowSectionCells(const SlowSectionRow& row)
+      : start(cell_index(row.x / 50.0 + 1)),
+        end(cell_index((static_cast<double>(row.x) + row.l) / 50.0 + 1)),
+        warning(cell_index((static_cast<double>(row.x) - kWarningDistance) / 50.0 + 1)),
+        first_pre_warning(cell_index((static_cast<double>(row.x) - kWarningDistance) / 50.0)),
+        has_warning(row.x > kLastStartWithoutWarning),
+        has_pre_warning(has_warning && row.f_ta != 0) {}
+
+  bool all_in(const records::CellArray& cells) const {
+    return in_cells(cells, start) && in_cells(cells, end) &&
+           (!has_warning || in_cells(cells, warning)) &&
+           (!has_pre_warning ||
+            (in_cells(cells, first_pre_warning) && in_cells(cells, first_pre_warning - 3)));
+  }
+};
+
+}  // namespace
+
+std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow& row) {
+  const SlowSectionCells at(row);
+  if (!at.all_in(cells))
+    return kErrorSlowSectionOutsideCells;
+  if (at.has_warning && !records::is_free(cells[at.warning]))
+    return kErrorWarningPointTaken;
+  if (!records::is_free(cells[at.start]))
+    return kErrorSlowStartTaken;
+  if (!records::is_free(cells[at.end]))
+    return kErrorSlowEndTaken;
+
+  const std::int16_t speed = low16(wrapped(row.v));
+  const std::int16_t direction = low16(wrapped(row.d_v));
+  // The end first: when start and end share a cell, the start wins.
+  cells[at.end].type = records::kSlowEnd;
+  if (row.d_v != 0)
+    cells[at.end].value_b = direction;
+  cells[at.start].type = records::kSlowStart;
+  if (row.d_v != 0)
+    cells[at.start].value_b = direction;
+  if (at.has_warning) {
+    records::CellRecord& warning = cells[at.warning];
+    warning.type = records::kWarningPoint;
+    if (row.d_v != 0)
+      warning.value_b = direction;
+    warning.value_a = speed;
+  }
+  for (const std::int64_t index : {at.start, at.end}) {
+    cells[index].value_a = speed;
+    cells[index].value_c = low16(wrapped(row.f_tt));
+  }
+
+  if (!at.has_pre_warning)
+    return 0;
+  for (std::int64_t i = 0; i < 4; ++i) {
+    if (!records::is_free(cells[at.first_pre_warning - i]))
+      return kErrorPreWarningTaken;
+  }
+  for (std::int64_t i = 0; i < 4; ++i) {
+    records::CellRecord& cell = cells[at.first_pre_warning - i];
+    cell.type = records::kPreWarning;
+    cell.value_a = static_cast<std::int16_t>(i + 1);
+    if (row.d_v != 0)
+      cell.value_b = static_cast<std::int16_t>(i + 1);
+  }
+  return 0;
+}
+
+RowOutcome compile_slow_section_row(RunCompilation& run) {
+  text::FieldReader& in = run.reader;
+  SlowSectionRow row;
+  for (std::int32_t* value : {&row.x, &row.v, &row.l, &row.f_tt, &row.f_ta, &row.d_v}) {
+    *value = in.read_int32();
+  }
+  if (run.beyond_track(row.x))
+    return RowOutcome::kBeyondTrack;
+  // Only a code of this section's own stops the run.
+  if (const std::int32_t code = memo_rallentamento(run.records.cells, row); code != 0) {
+    run.reject_at(code, row.x);
+    return RowOutcome::kRejected;
+  }
+  return RowOutcome::kContinue;
+}
+
+}  // namespace scenario::run
