@@ -134,7 +134,7 @@ text::LineList builtin_run_text() {
   for (const auto& row : kAdhesion)
     lines.add(position_value_row("aderenza", row));
   lines.add("[vel_limite]");
-  // The first speed row keeps the narrow form it has always had.
+  // The first speed row is written narrower than the others.
   lines.add("velocita,   0,    30");
   for (std::size_t i = 1; i < std::size(kLineSpeed); ++i) {
     lines.add(position_value_row("velocita", kLineSpeed[i]));
