@@ -89,6 +89,40 @@ TEST(Installer, TheLineDataAndCellFilesCarryTheCompiledBuiltinLine) {
   EXPECT_EQ(cells[745 * 15 + 11], 1);
 }
 
+TEST(Installer, TheCellAndTableFilesCarryTheCompiledBuiltinRun) {
+  TempFolder install;
+  const std::string installer = copy_installer(install);
+  ASSERT_EQ(run_process(installer, {}, install.path().string()).status, kExitInstalled);
+  const std::string cells = read_bytes(install.file("Velbrio_Dolvena_30527.dat"));
+  ASSERT_EQ(cells.size(), 31215u);
+  // Cell 304: the signal at 15150 (values 22, 31, 0, 18, tempo 230), no
+  // approach marker, 160 km/h, adhesion 75. Terrain and gradient are the line's.
+  const std::string cell_304 = cells.substr(304 * 15, 15);
+  EXPECT_EQ(to_hex(cell_304.substr(0, 11)), to_hex(hex_bytes("01 1600 1f00 0000 1200 e6 00")));
+  EXPECT_EQ(to_hex(cell_304.substr(12, 1)), to_hex(hex_bytes("20")));
+  EXPECT_EQ(to_hex(cell_304.substr(14, 1)), to_hex(hex_bytes("4b")));
+  // Cell 302: the signal's first approach marker, 81.
+  EXPECT_EQ(to_hex(cells.substr(302 * 15 + 10, 1)), to_hex(hex_bytes("51")));
+  // Cell 11: the stop of VELBRIO S.M.N., station slot 1, 30 km/h.
+  EXPECT_EQ(to_hex(cells.substr(11 * 15, 11)), to_hex(hex_bytes("0a 0100 0000 0000 0000 00 00")));
+  EXPECT_EQ(to_hex(cells.substr(11 * 15 + 12, 1)), to_hex(hex_bytes("06")));
+
+  const std::string table = read_bytes(install.file("Velbrio_Dolvena_30527.sim"));
+  // Slot 1 follows the empty slot 0 (34 bytes).
+  ASSERT_GT(table.size(), 34u + 48u);
+  EXPECT_EQ(to_hex(table.substr(34, 48)),
+            to_hex(hex_bytes("08 a8fdffff 58020000 00000000 00 0e00") + "VELBRIO S.M.N." +
+                   hex_bytes("0100 0100 0400 0100 0100 00 01 00 00 34340100")));
+  // The table ends with slot 84 (34 bytes), 85 (34 + 15) and 86 (34 + 5).
+  ASSERT_GT(table.size(), 122u);
+  EXPECT_EQ(to_hex(table.substr(table.size() - 122, 34)),
+            to_hex(hex_bytes("00 7d000000 e87a0100 08000000 00 0000"
+                             "0000 0000 0000 0000 0000 00 00 00 00 00000000")));
+  EXPECT_EQ(to_hex(table.substr(table.size() - 39)),
+            to_hex(hex_bytes("00 1a040000 0c750100 04000000 00 0500") + "30527" +
+                   hex_bytes("2c01 0000 1600 0300 2800 00 00 00 00 00000000")));
+}
+
 TEST(Installer, TheScenarioCarriesItsStampsAndIdentificationCodes) {
   TempFolder install;
   const std::string installer = copy_installer(install);
