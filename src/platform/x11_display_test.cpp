@@ -1,0 +1,350 @@
+// The installer's window and message box on a real X server (Xvfb), looked
+// at and clicked the way a person would: xdotool finds windows, moves the
+// pointer and presses keys, ImageMagick's import takes the pictures.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "app/exit_status.h"
+#include "app/form1.h"
+#include "platform/spawned_process.h"
+#include "platform/window_pixels.h"
+#include "test_support.h"
+
+namespace scenario::platform {
+namespace {
+
+using namespace std::chrono_literals;
+using scenario::testing::find_program;
+using scenario::testing::run_tool;
+using scenario::testing::SpawnedProcess;
+using scenario::testing::TempFolder;
+
+constexpr auto kPatience = 10s;
+const std::string kProbe = SCENARIO_DISPLAY_PROBE;
+const std::string kProbeTitle = "^" + std::filesystem::path(kProbe).filename().string() + "$";
+const std::string kBoxTitle = std::string("^") + app::kApplicationTitle + "$";
+
+struct Rgb8 {
+  unsigned char r, g, b;
+  bool operator==(const Rgb8&) const = default;
+  bool dark() const { return r < 100 && g < 100 && b < 100; }
+};
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<Rgb8> pixels;
+  Rgb8 at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+// A binary PPM (P6, 8 bits per channel) as import writes it.
+Image read_ppm(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int maximum = 0;
+  Image image;
+  in >> magic >> image.width >> image.height >> maximum;
+  in.get();
+  if (magic != "P6" || maximum != 255 || !in)
+    throw std::runtime_error("not a P6 PPM: " + path);
+  image.pixels.resize(static_cast<std::size_t>(image.width * image.height));
+  in.read(reinterpret_cast<char*>(image.pixels.data()),
+          static_cast<std::streamsize>(image.pixels.size() * 3));
+  if (!in)
+    throw std::runtime_error("short PPM: " + path);
+  return image;
+}
+
+// The bounding box of the dark (text) pixels inside `area`.
+struct Ink {
+  int count = 0;
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+  int width() const { return right - left + 1; }
+  int height() const { return bottom - top + 1; }
+};
+
+bool contains(const PixelRect& area, int x, int y) {
+  return x >= area.left && y >= area.top && x < area.left + area.width &&
+         y < area.top + area.height;
+}
+
+Ink ink_in(const Image& image, const PixelRect& area) {
+  Ink ink;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (!contains(area, x, y) || !image.at(x, y).dark())
+        continue;
+      ++ink.count;
+      ink.left = std::min(ink.left, x);
+      ink.top = std::min(ink.top, y);
+      ink.right = std::max(ink.right, x);
+      ink.bottom = std::max(ink.bottom, y);
+    }
+  }
+  return ink;
+}
+
+// An X server of its own for the test, on a display number it picks itself.
+class Xvfb {
+ public:
+  explicit Xvfb(const std::string& program) {
+    int ready[2];
+    if (::pipe(ready) != 0)
+      return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(ready[0]);
+      const int null_fd = ::open("/dev/null", O_RDWR);
+      ::dup2(null_fd, STDOUT_FILENO);
+      ::dup2(null_fd, STDERR_FILENO);
+      const std::string fd = std::to_string(ready[1]);
+      ::execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
+              "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(ready[1]);
+    // The number and its line end come in two writes; closing the pipe
+    // between them would kill the server.
+    std::string number;
+    pollfd readable{.fd = ready[0], .events = POLLIN, .revents = 0};
+    char c = 0;
+    while (c != '\n' && ::poll(&readable, 1, 10000) > 0 && ::read(ready[0], &c, 1) == 1) {
+      if (c != '\n')
+        number += c;
+    }
+    if (c == '\n')
+      name_ = ":" + number;
+    ::close(ready[0]);
+  }
+  ~Xvfb() {
+    if (pid_ <= 0)
+      return;
+    ::kill(pid_, SIGTERM);
+    int ignored;
+    ::waitpid(pid_, &ignored, 0);
+  }
+  // ":N", empty when the server did not start.
+  const std::string& name() const { return name_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string name_;
+};
+
+class X11Window : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+#ifndef SCENARIO_HAVE_X11
+    skip_reason_ = "built without libx11-dev and libxft-dev: the installer uses the console";
+    return;
+#endif
+    for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
+      if (find_program(tool).empty())
+        skip_reason_ += std::string(" ") + tool;
+    }
+    if (!skip_reason_.empty()) {
+      skip_reason_ = "missing" + skip_reason_ + " (apt-get install xvfb xdotool imagemagick)";
+      return;
+    }
+    server_ = new Xvfb(find_program("Xvfb"));
+    if (server_->name().empty())
+      skip_reason_ = "Xvfb did not start";
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override {
+    if (!skip_reason_.empty())
+      GTEST_SKIP() << skip_reason_;
+  }
+
+  static const std::string& display() {
+    return server_->name();
+  }
+
+  static std::string xdotool(const std::vector<std::string>& arguments) {
+    return run_tool(find_program("xdotool"), arguments, display()).output;
+  }
+
+  // The one visible window whose name matches, once it has appeared.
+  static std::string wait_for_window(const std::string& name) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    do {
+      std::istringstream found(xdotool({"search", "--onlyvisible", "--name", name}));
+      std::string id;
+      if (found >> id)
+        return id;
+      std::this_thread::sleep_for(50ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return {};
+  }
+
+  static PixelRect geometry(const std::string& window) {
+    std::istringstream shell(xdotool({"getwindowgeometry", "--shell", window}));
+    PixelRect rect;
+    for (std::string line; std::getline(shell, line);) {
+      const auto equals = line.find('=');
+      if (equals == std::string::npos)
+        continue;
+      const std::string key = line.substr(0, equals);
+      const int value = std::stoi(line.substr(equals + 1));
+      if (key == "X")
+        rect.left = value;
+      if (key == "Y")
+        rect.top = value;
+      if (key == "WIDTH")
+        rect.width = value;
+      if (key == "HEIGHT")
+        rect.height = value;
+    }
+    return rect;
+  }
+
+  // A picture of `window`, kept as a PNG under `name` for people to look at.
+  Image capture(const std::string& window, const std::string& name) const {
+    const std::string ppm = scratch_.file("capture.ppm");
+    const auto shot = run_tool(find_program("import"),
+                               {"-silent", "-window", window, "-depth", "8", ppm}, display());
+    EXPECT_EQ(shot.status, 0) << shot.output;
+    keep_as_png(ppm, name);
+    return read_ppm(ppm);
+  }
+
+  // A picture of a part of the screen, kept for people to look at.
+  void capture_screen(const PixelRect& area, const std::string& name) const {
+    const std::string ppm = scratch_.file("screen.ppm");
+    std::ostringstream crop;
+    crop << area.width << 'x' << area.height << '+' << area.left << '+' << area.top;
+    run_tool(find_program("import"),
+             {"-silent", "-window", "root", "-crop", crop.str(), "-depth", "8", ppm}, display());
+    keep_as_png(ppm, name);
+  }
+
+  static void keep_as_png(const std::string& ppm, const std::string& name) {
+    std::filesystem::create_directories(SCENARIO_SCREENSHOT_FOLDER);
+    const std::string png = std::string(SCENARIO_SCREENSHOT_FOLDER) + "/" + name;
+    run_tool(find_program("convert"), {ppm, "+repage", png}, display());
+  }
+
+  // Starts the probe and waits for its window; the probe then waits for a
+  // line before it opens the message box.
+  std::string open_window(SpawnedProcess& probe) {
+    EXPECT_EQ(probe.read_line(kPatience), "painted") << display() << ": " << probe.standard_error();
+    return wait_for_window(kProbeTitle);
+  }
+
+  static Xvfb* server_;
+  static std::string skip_reason_;
+  TempFolder scratch_;
+};
+
+Xvfb* X11Window::server_ = nullptr;
+std::string X11Window::skip_reason_;
+
+TEST_F(X11Window, ShowsTheLabelInItsPlaceInABoldTwentyFourPointFont) {
+  SpawnedProcess probe(kProbe, {}, display());
+  const std::string window = open_window(probe);
+  ASSERT_FALSE(window.empty()) << "no window appeared; " << probe.standard_error();
+
+  const PixelLayout expected = to_pixels(app::Form1::layout());
+  const PixelRect frame = geometry(window);
+  EXPECT_EQ(frame.width, expected.client_width);
+  EXPECT_EQ(frame.height, expected.client_height);
+
+  const Image image = capture(window, "window_x11.png");
+  ASSERT_EQ(image.width, expected.client_width);
+  ASSERT_EQ(image.height, expected.client_height);
+  const Rgb8 background = image.at(0, 0);
+  EXPECT_GE(std::min({background.r, background.g, background.b}), 0xe0);
+  int outside_the_label = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (!contains(expected.label, x, y) && !(image.at(x, y) == background))
+        ++outside_the_label;
+    }
+  }
+  EXPECT_EQ(outside_the_label, 0) << "the window shows something besides its label";
+
+  // "Attendere" in a 32-pixel bold face: capitals about 23 pixels high, the
+  // word well over a hundred pixels wide, starting at the label's corner.
+  const Ink ink = ink_in(image, expected.label);
+  ASSERT_GT(ink.count, 0) << "the label is not drawn";
+  EXPECT_GE(ink.height(), 20);
+  EXPECT_LE(ink.height(), 34);
+  EXPECT_GE(ink.width(), 120);
+  EXPECT_LE(ink.left - expected.label.left, 6);
+  EXPECT_LE(ink.top - expected.label.top, 14);
+  EXPECT_GE(ink.count, 600) << "too few dark pixels for a bold face";
+}
+
+TEST_F(X11Window, TheMessageBoxShowsThePromptAndEndsTheProgramOnAClickOnOk) {
+  SpawnedProcess probe(kProbe, {}, display());
+  const std::string window = open_window(probe);
+  ASSERT_FALSE(window.empty()) << probe.standard_error();
+  probe.write_line("");
+  const std::string box = wait_for_window(kBoxTitle);
+  ASSERT_FALSE(box.empty()) << "no message box appeared; " << probe.standard_error();
+
+  const PixelRect box_frame = geometry(box);
+  const PixelRect window_frame = geometry(window);
+  const Image image = capture(box, "message_box_only_x11.png");
+  const int left = std::min(box_frame.left, window_frame.left);
+  const int top = std::min(box_frame.top, window_frame.top);
+  capture_screen(
+      {left, top,
+       std::max(box_frame.left + box_frame.width, window_frame.left + window_frame.width) - left,
+       std::max(box_frame.top + box_frame.height, window_frame.top + window_frame.height) - top},
+      "message_box_x11.png");
+
+  // The prompt, starting with its blank, above the band with the button.
+  const Ink prompt = ink_in(image, {0, 0, image.width, image.height - 42});
+  ASSERT_GT(prompt.count, 0) << "the prompt is not drawn";
+  EXPECT_GE(prompt.left, 26) << "the leading blank of the prompt is lost";
+  EXPECT_EQ(probe.wait(0ms), std::nullopt) << "the box did not wait for the user";
+
+  const std::string ok = wait_for_window("^OK$");
+  ASSERT_FALSE(ok.empty());
+  const PixelRect button = geometry(ok);
+  EXPECT_EQ(button.width, 75);
+  EXPECT_EQ(button.height, 23);
+  xdotool({"mousemove", "--window", ok, "37", "11", "click", "1"});
+  EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict) << probe.standard_error();
+}
+
+TEST_F(X11Window, TheMessageBoxAlsoClosesOnEnter) {
+  SpawnedProcess probe(kProbe, {}, display());
+  ASSERT_FALSE(open_window(probe).empty()) << probe.standard_error();
+  probe.write_line("");
+  ASSERT_FALSE(wait_for_window(kBoxTitle).empty()) << probe.standard_error();
+  EXPECT_EQ(probe.wait(200ms), std::nullopt) << "the box did not wait for the user";
+  xdotool({"key", "Return"});
+  EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict) << probe.standard_error();
+}
+
+TEST(ConsoleFallback, WithoutAReachableDisplayTheWindowIsALineOnStandardError) {
+  const std::optional<std::string> no_server[] = {std::nullopt, ":65000"};
+  for (const auto& display : no_server) {
+    SpawnedProcess probe(kProbe, {}, display);
+    EXPECT_EQ(probe.read_line(kPatience), "painted");
+    probe.write_line("");
+    EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict);
+    EXPECT_EQ(probe.standard_error(),
+              std::string("Attendere\n") + app::kApplicationTitle + ": Errore n. 1250\n")
+        << display.value_or("no DISPLAY");
+  }
+}
+
+}  // namespace
+}  // namespace scenario::platform
