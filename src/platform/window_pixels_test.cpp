@@ -12,14 +12,16 @@ TEST(WindowPixels, TwipsRoundToTheNearestPixel) {
   } cases[] = {
       {0, 0}, {7, 0}, {8, 1}, {15, 1}, {22, 1}, {23, 2}, {-7, 0}, {-8, -1}, {-15, -1},
   };
-  for (const auto& c : cases) EXPECT_EQ(twips_to_pixels(c.twips), c.pixels) << c.twips;
+  for (const auto& c : cases) {
+    EXPECT_EQ(twips_to_pixels(c.twips), c.pixels) << c.twips;
+  }
 }
 
 TEST(WindowPixels, PointsAreSixteenPixelsForEveryTwelve) {
   EXPECT_EQ(points_to_pixels(24), 32);
   EXPECT_EQ(points_to_pixels(12), 16);
   EXPECT_EQ(points_to_pixels(9), 12);
-  EXPECT_EQ(points_to_pixels(8), 11);  // 10.67
+  EXPECT_EQ(points_to_pixels(8), 11);   // 10.67
   EXPECT_EQ(points_to_pixels(10), 13);  // 13.33
 }
 

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
 
 namespace scenario::platform {
 namespace {
