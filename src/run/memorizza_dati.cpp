@@ -20,6 +20,7 @@ void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& t
     platform::remove_file(texts.line_text);
     platform::remove_file(texts.run_text);
     records.state.fail(kErrorUnexpectedFailure, reading, failure.line());
+    records.state.detail = failure.what();
   }
 }
 

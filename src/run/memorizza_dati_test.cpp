@@ -78,6 +78,9 @@ TEST(MemorizzaDati, ARunTextCutShortIsCaughtByTheTrap) {
   const ScenarioRecords records = compiled(texts);
   EXPECT_EQ(records.state.error_code, kErrorUnexpectedFailure);
   EXPECT_EQ(records.state.text, records::SourceText::kRun);
+  // The text ends after the line end of line 3: the reader stands on line 4.
+  EXPECT_EQ(records.state.line, 4);
+  EXPECT_EQ(records.state.detail, "lettura oltre la fine del testo");
   EXPECT_FALSE(texts.any_left());
   EXPECT_EQ(records.header[84].long_c, 8);  // what was compiled stays
 }
