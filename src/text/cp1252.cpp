@@ -23,11 +23,38 @@ unsigned char to_byte(char32_t code_point) {
       return static_cast<unsigned char>(0x80 + i);
     }
   }
-  throw std::invalid_argument("character U+" + std::to_string(static_cast<std::uint32_t>(code_point)) +
+  throw std::invalid_argument("character U+" +
+                              std::to_string(static_cast<std::uint32_t>(code_point)) +
                               " has no Windows-1252 form");
 }
 
+void append_utf8(std::string& out, char32_t code_point) {
+  if (code_point < 0x80) {
+    out.push_back(static_cast<char>(code_point));
+  } else if (code_point < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code_point >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code_point & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (code_point >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code_point >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code_point & 0x3F)));
+  }
+}
+
 }  // namespace
+
+std::string cp1252_to_utf8(std::string_view bytes) {
+  std::string utf8;
+  utf8.reserve(bytes.size());
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    char32_t code_point = byte;
+    if (byte >= 0x80 && byte < 0xA0 && kHighControlRange[byte - 0x80] != 0)
+      code_point = kHighControlRange[byte - 0x80];
+    append_utf8(utf8, code_point);
+  }
+  return utf8;
+}
 
 std::string utf8_to_cp1252(std::string_view utf8) {
   std::string bytes;
@@ -56,7 +83,8 @@ std::string utf8_to_cp1252(std::string_view utf8) {
     }
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) throw std::invalid_argument("malformed UTF-8 text");
+      if ((next & 0xC0) != 0x80)
+        throw std::invalid_argument("malformed UTF-8 text");
       code_point = (code_point << 6) | (next & 0x3F);
     }
     bytes.push_back(static_cast<char>(to_byte(code_point)));
@@ -66,8 +94,10 @@ std::string utf8_to_cp1252(std::string_view utf8) {
 }
 
 unsigned char cp1252_lower(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  if (c >= 'A' && c <= 'Z')
+    return static_cast<unsigned char>(c + 0x20);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+    return static_cast<unsigned char>(c + 0x20);
   switch (c) {
     case 0x8A:  // Š
     case 0x8C:  // Œ
@@ -82,7 +112,8 @@ unsigned char cp1252_lower(unsigned char c) {
 
 std::string cp1252_lower(std::string_view bytes) {
   std::string lower(bytes);
-  for (char& c : lower) c = static_cast<char>(cp1252_lower(static_cast<unsigned char>(c)));
+  for (char& c : lower)
+    c = static_cast<char>(cp1252_lower(static_cast<unsigned char>(c)));
   return lower;
 }
 

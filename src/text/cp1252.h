@@ -12,6 +12,12 @@ namespace scenario::text {
 // silently.
 std::string utf8_to_cp1252(std::string_view utf8);
 
+// Converts Windows-1252 bytes to UTF-8, for showing texts of the binary
+// files on a terminal or in JSON and SVG. The five bytes the code page
+// leaves undefined become the control characters of the same number
+// (U+0081, ...), so that nothing is lost.
+std::string cp1252_to_utf8(std::string_view bytes);
+
 // Lower case by the rules of Windows-1252: A to Z and the code page's own
 // capital letters (À to Þ except ×, Š, Œ, Ž, Ÿ) become their small forms;
 // every other byte is unchanged.

@@ -14,15 +14,27 @@ TEST(Utf8ToCp1252, AccentedLettersAndTheHighRangeBecomeSingleBytes) {
 }
 
 TEST(Utf8ToCp1252, RefusesWhatTheCodePageCannotHold) {
-  EXPECT_THROW(utf8_to_cp1252("Ω"), std::invalid_argument);       // Greek
-  EXPECT_THROW(utf8_to_cp1252("\xC3"), std::invalid_argument);     // cut short
+  EXPECT_THROW(utf8_to_cp1252("Ω"), std::invalid_argument);         // Greek
+  EXPECT_THROW(utf8_to_cp1252("\xC3"), std::invalid_argument);      // cut short
   EXPECT_THROW(utf8_to_cp1252("\xE0\x28"), std::invalid_argument);  // bad continuation
+}
+
+TEST(Cp1252ToUtf8, RoundTripsEveryByteTheCodePageDefines) {
+  EXPECT_EQ(cp1252_to_utf8("citt\xE0 per\xF2 \xE8 \x80 \x96 \x9F"), "città però è € – Ÿ");
+  EXPECT_EQ(cp1252_to_utf8("\x81\x9D"), "\u0081\u009D");
+  for (int byte = 1; byte < 256; ++byte) {
+    if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D)
+      continue;
+    const std::string one(1, static_cast<char>(byte));
+    EXPECT_EQ(utf8_to_cp1252(cp1252_to_utf8(one)), one) << byte;
+  }
 }
 
 TEST(Cp1252Lower, LowersAsciiAndTheCodePageCapitalsOnly) {
   EXPECT_EQ(cp1252_lower("VELBRIO_Dolvena 30527"), "velbrio_dolvena 30527");
   // À..Þ except ×, and Š Œ Ž Ÿ.
-  EXPECT_EQ(cp1252_lower("\xC0\xC9\xD6\xD7\xDE\x8A\x8C\x8E\x9F"), "\xE0\xE9\xF6\xD7\xFE\x9A\x9C\x9E\xFF");
+  EXPECT_EQ(cp1252_lower("\xC0\xC9\xD6\xD7\xDE\x8A\x8C\x8E\x9F"),
+            "\xE0\xE9\xF6\xD7\xFE\x9A\x9C\x9E\xFF");
   // Small letters, ß and the other bytes stay.
   EXPECT_EQ(cp1252_lower("\xDF\xE0\xFF\x80["), "\xDF\xE0\xFF\x80[");
 }
