@@ -1,5 +1,8 @@
 #include "app/compile_error_message.h"
 
+#include "finish/error_catalogue.h"
+#include "records/kilometre_text.h"
+
 namespace scenario::app {
 namespace {
 
@@ -21,11 +24,50 @@ std::string source_of(const records::CompileState& state) {
   return " (" + source + ")";
 }
 
+// The catalogue's meaning, followed by what the compiler's trap caught.
+std::string meaning_of(const records::CompileState& state) {
+  const auto meaning = finish::error_meaning(state.error_code);
+  std::string text = meaning ? std::string(meaning->text) : "codice sconosciuto";
+  if (!state.detail.empty())
+    text += " (" + state.detail + ")";
+  return text;
+}
+
 }  // namespace
 
 std::string compile_error_message(const records::CompileState& state) {
   return "scenario_installer: errore " + std::to_string(state.error_code) + " alla posizione " +
-         std::to_string(state.error_position) + " m" + source_of(state);
+         std::to_string(state.error_position) + " m" + source_of(state) + ": " + meaning_of(state);
+}
+
+ErrorReport error_report(const records::CompileState& state, const AuthorTexts& texts) {
+  ErrorReport report;
+  report.code = state.error_code;
+  const auto meaning = finish::error_meaning(state.error_code);
+  if (meaning && meaning->has_position)
+    report.position = state.error_position;
+  if (state.text == records::SourceText::kLine)
+    report.file = texts.line_text;
+  else if (state.text == records::SourceText::kRun)
+    report.file = texts.run_text;
+  if (report.file && state.line > 0)
+    report.line = state.line;
+  report.meaning = meaning_of(state);
+  return report;
+}
+
+std::string author_error_message(const ErrorReport& report) {
+  std::string message;
+  if (report.file) {
+    message = *report.file;
+    if (report.line)
+      message += ":" + std::to_string(*report.line);
+    message += ": ";
+  }
+  message += "errore " + std::to_string(report.code);
+  if (report.position)
+    message += " a km " + records::kilometre_text(*report.position);
+  return message + ": " + report.meaning;
 }
 
 }  // namespace scenario::app
