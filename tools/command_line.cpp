@@ -1,0 +1,76 @@
+#include "tools/command_line.h"
+
+#include <algorithm>
+
+namespace scenario::tools {
+namespace {
+
+// The canonical name of the option `word` names, if any.
+std::optional<std::string> option_named(const CommandSpec& spec, const std::string& word) {
+  for (const auto& names : spec.options) {
+    if (std::find(names.begin(), names.end(), word) != names.end())
+      return names.front();
+  }
+  return std::nullopt;
+}
+
+bool is_flag(const CommandSpec& spec, const std::string& word) {
+  return std::find(spec.flags.begin(), spec.flags.end(), word) != spec.flags.end();
+}
+
+}  // namespace
+
+CommandLine::CommandLine(const CommandSpec& spec, std::span<const std::string> args)
+    : command_(spec.name) {
+  bool options_ended = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (options_ended || word.size() < 2 || word[0] != '-') {
+      arguments_.push_back(word);
+      continue;
+    }
+    if (word == "--") {
+      options_ended = true;
+      continue;
+    }
+    const std::size_t equals = word.find('=');
+    const std::string name = word.substr(0, equals);
+    if (is_flag(spec, name) && equals == std::string::npos) {
+      flags_.insert(name);
+      continue;
+    }
+    const auto option = option_named(spec, name);
+    if (!option)
+      throw UsageError(spec.name + ": opzione sconosciuta: " + word);
+    std::string value;
+    if (equals != std::string::npos) {
+      value = word.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      throw UsageError(spec.name + ": manca il valore di " + name);
+    }
+    if (!values_.emplace(*option, value).second)
+      throw UsageError(spec.name + ": " + *option + " data più di una volta");
+  }
+  if (arguments_.size() != spec.arguments) {
+    throw UsageError(spec.name + ": servono " + std::to_string(spec.arguments) +
+                     " argomenti, ne sono stati dati " + std::to_string(arguments_.size()));
+  }
+}
+
+std::optional<std::string> CommandLine::value(const std::string& option) const {
+  const auto found = values_.find(option);
+  if (found == values_.end())
+    return std::nullopt;
+  return found->second;
+}
+
+std::string CommandLine::required(const std::string& option) const {
+  const auto found = value(option);
+  if (!found)
+    throw UsageError(command_ + ": manca " + option);
+  return *found;
+}
+
+}  // namespace scenario::tools

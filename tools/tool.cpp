@@ -1,0 +1,77 @@
+#include "tools/tool.h"
+
+#include "finish/error_catalogue.h"
+#include "platform/file_error.h"
+#include "tools/binary_inputs.h"
+#include "tools/builtin_texts.h"
+#include "tools/command_line.h"
+#include "tools/compile_command.h"
+#include "tools/dump_command.h"
+#include "tools/exit_codes.h"
+#include "tools/help_text.h"
+#include "tools/plot_command.h"
+
+namespace scenario::tools {
+namespace {
+
+int texts(std::span<const std::string> args, std::ostream& out) {
+  const CommandLine command({.name = "texts", .options = {}, .flags = {}, .arguments = 1}, args);
+  for (const std::string& path : write_builtin_texts(command.arguments()[0]))
+    out << "scritto " << path << '\n';
+  return kExitOk;
+}
+
+int codes(std::span<const std::string> args, std::ostream& out) {
+  const CommandLine command({.name = "codes", .options = {}, .flags = {}, .arguments = 0}, args);
+  for (const finish::ErrorMeaning& entry : finish::error_catalogue())
+    out << entry.code << '\t' << entry.text << '\n';
+  return kExitOk;
+}
+
+int dispatch(const std::string& name, std::span<const std::string> args, std::ostream& out,
+             std::ostream& err) {
+  if (name == "texts")
+    return texts(args, out);
+  if (name == "compile")
+    return run_compile(args, out, err);
+  if (name == "dump")
+    return run_dump(args, out);
+  if (name == "plot")
+    return run_plot(args, out);
+  if (name == "codes")
+    return codes(args, out);
+  throw UsageError("comando sconosciuto: " + name);
+}
+
+bool asks_for_help(std::span<const std::string> args) {
+  for (const std::string& word : args) {
+    if (word == "--help" || word == "-h")
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int run_tool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || asks_for_help(args) || args[0] == "help") {
+    (args.empty() ? err : out) << help_text();
+    return args.empty() ? kExitUsageOrFile : kExitOk;
+  }
+  try {
+    return dispatch(args[0], args.subspan(1), out, err);
+  } catch (const UsageError& error) {
+    err << "scenario_tool: " << error.what() << "\nscenario_tool --help spiega l'uso.\n";
+  } catch (const platform::FileError& error) {
+    err << "scenario_tool: " << error.path() << ": " << error.reason() << '\n';
+  } catch (const FileDecodeError& error) {
+    err << "scenario_tool: " << error.path() << ": rifiutato al byte " << error.offset() << ": "
+        << error.reason() << '\n';
+  } catch (const std::exception& error) {
+    err << "scenario_tool: errore interno: " << error.what() << '\n';
+    return kExitInternal;
+  }
+  return kExitUsageOrFile;
+}
+
+}  // namespace scenario::tools
