@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+
+#include "app/compile_error_message.h"
+#include "tools/author_compile.h"
+
+namespace scenario::tools {
+
+// The outcome of `compile` for a person: the files written on `out`, one a
+// line (or that none was), and the recorded error, if any, as one line on
+// `err`.
+void print_compile_report(const CompileOutcome& outcome, const app::AuthorTexts& texts,
+                          std::ostream& out, std::ostream& err);
+
+// The same as one JSON object on `out`: code, position (metres), km, file,
+// line, meaning, files. The members that do not apply are null.
+void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
+                        std::ostream& out);
+
+}  // namespace scenario::tools
