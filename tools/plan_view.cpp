@@ -273,11 +273,11 @@ void draw_plan_view(const ScenarioView& view, const Box& area, SvgCanvas& canvas
   }
   // Kilometre marks along the line, named after the stations.
   const double step = nice_step(0, line.last / 1000.0, 10);
-  const TextStyle mark{.size = 9.5, .fill = "#2b5d8a"};
+  const TextStyle mark{.size = 9.5, .fill = style::kKilometreColour};
   for (double km = step; km * 1000 < line.last - 500; km += step) {
     const auto metre = static_cast<std::int32_t>(km * 1000);
     const Point at = drawing_point(map, plan, metre);
-    canvas.circle(at.x, at.y, 2.2, "fill=\"white\" stroke=\"#2b5d8a\" stroke-width=\"1.2\"");
+    canvas.circle(at.x, at.y, 2.2, style::kKilometreMark);
     labels.push_back({at, "km " + svg_number(km), mark});
   }
   for (const PlanLabel& label : labels) {

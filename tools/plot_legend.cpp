@@ -61,6 +61,8 @@ std::vector<Entry> entries() {
        "fine della linea (pianta)"},
       {[](double x, double y, SvgCanvas& c) { c.circle(x, y, 3.6, style::kStation); },
        "stazione, al suo punto della pianta"},
+      {[](double x, double y, SvgCanvas& c) { c.circle(x, y, 2.2, style::kKilometreMark); },
+       "punto chilometrico della pianta"},
       {[](double x, double y, SvgCanvas& c) {
          c.line(x - 1, y - 7, x - 1, y + 9,
                 "stroke=\"#666666\" stroke-width=\"1\" stroke-dasharray=\"3,2\"");
@@ -68,9 +70,9 @@ std::vector<Entry> entries() {
        },
        "stazione lungo la distanza"},
       {[](double x, double y, SvgCanvas& c) {
-         c.polygon(
-             {x - 12, y + 7, x - 12, y - 1, x - 2, y - 1, x - 2, y - 6, x + 2, y - 6, x + 2, y + 7},
-             style::kHeight);
+         c.polygon({x - 12, y + 7, x - 12, y + 4, x - 4, y - 1, x + 2, y + 1, x + 12, y - 6, x + 12,
+                    y + 7},
+                   style::kHeight);
        },
        "quota rispetto all'inizio, dalle pendenze"},
       {[](double x, double y, SvgCanvas& c) {

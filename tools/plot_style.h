@@ -15,6 +15,9 @@ inline constexpr std::string_view kStart = "fill=\"#2e7d32\" stroke=\"white\" st
 inline constexpr std::string_view kEnd = "fill=\"#c62828\" stroke=\"white\" stroke-width=\"1.5\"";
 inline constexpr std::string_view kStation =
     "fill=\"white\" stroke=\"#222222\" stroke-width=\"1.6\"";
+inline constexpr std::string_view kKilometreMark =
+    "fill=\"white\" stroke=\"#2b5d8a\" stroke-width=\"1.2\"";
+inline constexpr std::string_view kKilometreColour = "#2b5d8a";
 inline constexpr std::string_view kStationLine =
     "stroke=\"#b0b0b0\" stroke-width=\"0.8\" stroke-dasharray=\"3,3\"";
 inline constexpr std::string_view kLeader = "stroke=\"#9a9a9a\" stroke-width=\"0.8\"";

@@ -67,14 +67,14 @@ constexpr std::array kCatalogue = {
                  "d'inizio e nessun rallentamento segue",
                  true},
     ErrorMeaning{kCodeFormatStampSet,
-                 "timbro di formato già presente: value_a della cella 1 (un segnale o un "
-                 "indicatore tra 0 e 75 m) o short_a dello slot 85 non è 0; nessun file "
-                 "binario scritto",
+                 "timbro di formato già presente: value_a della cella 1 (intorno ai primi 50 m: "
+                 "un segnale, un cartello o un punto di abbattimento) o short_a dello slot 85 "
+                 "non è 0; nessun file binario scritto",
                  false},
     ErrorMeaning{kCodeIdentificationCodeSet,
-                 "codice d'identificazione già presente: value_b della cella 1 (un segnale o un "
-                 "indicatore tra 0 e 75 m) o long_d dello slot 85 non è 0; nessun file binario "
-                 "scritto",
+                 "codice d'identificazione già presente: value_b della cella 1 (intorno ai primi "
+                 "50 m: un segnale, un cartello o un rallentamento) o long_d dello slot 85 non "
+                 "è 0; nessun file binario scritto",
                  false},
 };
 
