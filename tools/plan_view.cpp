@@ -58,7 +58,7 @@ struct PlanMap {
 void say_missing(const Box& area, SvgCanvas& canvas) {
   canvas.rect(area, style::kFrame);
   canvas.text((area.left + area.right) / 2, (area.top + area.bottom) / 2,
-              "Pianta non disponibile: manca il file dei dati di linea",
+              "Pianta non disponibile: nessun dato di linea",
               {.size = 14, .anchor = Anchor::kMiddle, .fill = style::kMuted});
 }
 
