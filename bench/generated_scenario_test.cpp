@@ -1,0 +1,79 @@
+#include "bench/generated_scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "finish/memorizza_percorso.h"
+#include "test_support.h"
+
+namespace scenario::bench {
+namespace {
+
+using scenario::testing::TempFolder;
+using scenario::testing::write_bytes;
+
+std::int32_t cells_of_type(const records::CellArray& cells, std::uint8_t type) {
+  return static_cast<std::int32_t>(std::count_if(
+      cells.begin(), cells.end(), [&](const auto& cell) { return cell.type == type; }));
+}
+
+// The measurements are only worth something if the generated texts compile
+// whole: no row refused, no item lost to a taken cell, every file written.
+TEST(GeneratedScenario, CompilesWithoutErrorAndPlacesEveryItem) {
+  for (std::int32_t length : {10000, 100000, 1000000}) {
+    TempFolder folder;
+    const run::DescriptionTexts texts{folder.file("G_linea.txt"), folder.file("G_1-.txt")};
+    const finish::BinaryFiles files{folder.file("G_linea.dat"), folder.file("G_1.sim"),
+                                    folder.file("G_1.dat")};
+    const GeneratedTexts generated = generate_texts(length);
+    write_bytes(texts.line_text, generated.line_text);
+    write_bytes(texts.run_text, generated.run_text);
+
+    records::ScenarioRecords records;
+    records.line_id = "G";
+    records.train_number = "1";
+    std::int32_t j = 1;
+    ASSERT_EQ(finish::memorizza_percorso(records, texts, files, j), std::nullopt);
+    EXPECT_EQ(records.state.error_code, 0) << length << " m, at " << records.state.error_position;
+    EXPECT_EQ(records.header[84].long_b, length);
+
+    const GeneratedCounts counts = generated_counts(length);
+    const records::CellArray& cells = records.cells;
+    EXPECT_EQ(cells_of_type(cells, records::kSignal), counts.signals) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kSlowStart), counts.slow_orders) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kSlowEnd), counts.slow_orders) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kWarningPoint), counts.slow_orders) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kStationStop), counts.stations) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kSpeedIndicator), counts.speed_indicators) << length;
+    EXPECT_EQ(cells_of_type(cells, records::kSignBoard), counts.sign_boards) << length;
+
+    // Metres 0 and 1 hold 16-bit integers, the last two are never set, all
+    // others are doubles: 4, 2 and 10 bytes each, in both columns.
+    const std::uintmax_t metres = static_cast<std::uintmax_t>(length) + 7001;
+    EXPECT_EQ(std::filesystem::file_size(files.line_data), 2 * (2 * 4 + 2 * 2 + (metres - 4) * 10));
+    EXPECT_FALSE(std::filesystem::exists(texts.line_text));
+    EXPECT_FALSE(std::filesystem::exists(texts.run_text));
+  }
+}
+
+TEST(GeneratedScenario, GrowsWithTheLineUpToTheSlotsOfTheHeaderTable) {
+  const GeneratedCounts short_line = generated_counts(10000);
+  const GeneratedCounts long_line = generated_counts(1000000);
+  EXPECT_EQ(short_line.signals, 9);
+  EXPECT_EQ(long_line.signals, 999);
+  EXPECT_EQ(long_line.slow_orders, 100);
+  // Stations and sign-board texts share the 81 header slots 0 to 80.
+  EXPECT_EQ(long_line.stations, 50);
+  EXPECT_EQ(long_line.sign_boards, 20);
+}
+
+TEST(GeneratedScenario, RefusesLengthsOutsideItsRange) {
+  EXPECT_THROW(generate_texts(9999), std::invalid_argument);
+  EXPECT_THROW(generate_texts(1000001), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace scenario::bench
