@@ -50,16 +50,16 @@ TEST(ScenarioTableFile, ARecordWithTextLandsAtTheDocumentedOffsets) {
   record.long_d = 78900;
   table[86].text = "30527";
 
-  const std::string expected =
-      hex_bytes(
-          "08 a8fdffff 58020000 04030201 ab"  // kind, long_a..c, byte_a
-          " 0300 4162e0"                      // text: count 3, bytes
-          " 6202 feff 1600 0300 2800"         // short_a..e
-          " 01 32 02 03"                      // byte_b..e
-          " 34340100") +                      // long_d
-      std::string(85 * 34, '\0') +
-      hex_bytes("00 00000000 00000000 00000000 00 0500 3330353237"
-                " 0000 0000 0000 0000 0000 00 00 00 00 00000000");
+  const std::string expected = hex_bytes(
+                                   "08 a8fdffff 58020000 04030201 ab"  // kind, long_a..c, byte_a
+                                   " 0300 4162e0"                      // text: count 3, bytes
+                                   " 6202 feff 1600 0300 2800"         // short_a..e
+                                   " 01 32 02 03"                      // byte_b..e
+                                   " 34340100") +                      // long_d
+                               std::string(85 * 34, '\0') +
+                               hex_bytes(
+                                   "00 00000000 00000000 00000000 00 0500 3330353237"
+                                   " 0000 0000 0000 0000 0000 00 00 00 00 00000000");
   const std::string actual = table_bytes(table);
   EXPECT_EQ(actual.size(), 2958u + 3 + 5);
   EXPECT_EQ(to_hex(actual), to_hex(expected));
@@ -105,7 +105,8 @@ TEST(LineDataFile, ElementsAreTaggedAndColumnXComesFirst) {
 
 TEST(LineDataFile, LargeArraysStreamInChunksWithTheSameBytes) {
   PlanArray plan(100000);
-  for (std::int32_t m = 0; m <= 100000; ++m) plan.set_double(m, PlanArray::kY, m * 0.5);
+  for (std::int32_t m = 0; m <= 100000; ++m)
+    plan.set_double(m, PlanArray::kY, m * 0.5);
   std::size_t chunks = 0;
   std::size_t total = 0;
   encode_line_data_file(plan, [&](std::span<const std::uint8_t> chunk) {
@@ -114,6 +115,42 @@ TEST(LineDataFile, LargeArraysStreamInChunksWithTheSameBytes) {
   });
   EXPECT_EQ(total, 100001u * 2 + 100001u * 10);
   EXPECT_GT(chunks, 1u);
+}
+
+// Elements of all three kinds, 2, 4 and 10 bytes long, mixed so that every
+// chunk boundary falls in a different place of an element's bytes: each
+// element still comes out whole and in order.
+TEST(LineDataFile, MixedElementsCrossChunksWhole) {
+  using scenario::testing::le16;
+  using scenario::testing::le64_double;
+  const std::int32_t last_metre = 30000;
+  PlanArray plan(last_metre);
+  std::string expected;
+  for (int column : {PlanArray::kX, PlanArray::kY}) {
+    for (std::int32_t m = 0; m <= last_metre; ++m) {
+      switch ((m + column) % 3) {
+        case 0:
+          expected += le16(0);
+          break;
+        case 1:
+          plan.set_int16(m, column, static_cast<std::int16_t>(-m));
+          expected += le16(2) + le16(static_cast<std::int16_t>(-m));
+          break;
+        default:
+          plan.set_double(m, column, m + 0.25);
+          expected += le16(5) + le64_double(m + 0.25);
+      }
+    }
+  }
+  std::vector<std::size_t> sizes;
+  std::string actual;
+  encode_line_data_file(plan, [&](std::span<const std::uint8_t> chunk) {
+    sizes.push_back(chunk.size());
+    actual.append(reinterpret_cast<const char*>(chunk.data()), chunk.size());
+  });
+  EXPECT_TRUE(actual == expected) << "sizes " << actual.size() << " and " << expected.size();
+  EXPECT_GT(sizes.size(), 3u);
+  for (std::size_t size : sizes) EXPECT_LE(size, LittleEndianWriter::kChunk);
 }
 
 }  // namespace

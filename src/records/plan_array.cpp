@@ -9,17 +9,8 @@ PlanArray::PlanArray(std::int32_t last_metre)
       column_size_(last_metre < 0 ? 0 : static_cast<std::size_t>(last_metre) + 1),
       values_(2 * column_size_, 0.0),
       kinds_(2 * column_size_, Kind::kUnset) {
-  if (last_metre < 0) throw std::invalid_argument("plan array with a negative last metre");
-}
-
-void PlanArray::set_int16(std::int32_t metre, int column, std::int16_t value) {
-  values_[index(metre, column)] = value;
-  kinds_[index(metre, column)] = Kind::kInt16;
-}
-
-void PlanArray::set_double(std::int32_t metre, int column, double value) {
-  values_[index(metre, column)] = value;
-  kinds_[index(metre, column)] = Kind::kDouble;
+  if (last_metre < 0)
+    throw std::invalid_argument("plan array with a negative last metre");
 }
 
 }  // namespace scenario::records

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace scenario::records {
@@ -25,14 +26,30 @@ class PlanArray {
   // The element's value; 0 when unset.
   double value(std::int32_t metre, int column) const { return values_[index(metre, column)]; }
 
-  void set_int16(std::int32_t metre, int column, std::int16_t value);
-  void set_double(std::int32_t metre, int column, double value);
+  // Inline: the line compiler sets two elements for every metre of the line.
+  void set_int16(std::int32_t metre, int column, std::int16_t value) {
+    values_[index(metre, column)] = value;
+    kinds_[index(metre, column)] = Kind::kInt16;
+  }
+  void set_double(std::int32_t metre, int column, double value) {
+    values_[index(metre, column)] = value;
+    kinds_[index(metre, column)] = Kind::kDouble;
+  }
+
+  // One column whole, metre 0 first, for the line data file's encoder.
+  std::span<const Kind> kinds(int column) const { return column_of(kinds_, column); }
+  std::span<const double> values(int column) const { return column_of(values_, column); }
 
   bool operator==(const PlanArray&) const = default;
 
  private:
   std::size_t index(std::int32_t metre, int column) const {
     return static_cast<std::size_t>(column) * column_size_ + static_cast<std::size_t>(metre);
+  }
+
+  template <typename T>
+  std::span<const T> column_of(const std::vector<T>& elements, int column) const {
+    return std::span<const T>(elements).subspan(index(0, column), column_size_);
   }
 
   std::int32_t last_metre_;
