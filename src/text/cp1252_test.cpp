@@ -46,6 +46,11 @@ TEST(KeywordMatch, ExactAndAnyCaseContainment) {
   EXPECT_TRUE(contains_any_case("  curvaS2", "curvas"));
   EXPECT_FALSE(contains_any_case("curv", "curva"));
   EXPECT_TRUE(contains_any_case("anything", ""));
+  EXPECT_TRUE(contains_any_case("", ""));
+  // Both sides are lowered; a match may end on the field's last byte.
+  EXPECT_TRUE(contains_any_case("xx curvaS", "CURVAs"));
+  EXPECT_TRUE(contains_any_case("\xC0\x8A", "\xE0\x9A"));
+  EXPECT_FALSE(contains_any_case("cur va", "curva"));
 }
 
 }  // namespace
