@@ -145,7 +145,9 @@ void replace_file(const std::string& path, const std::function<void(OutputFile&)
   open_temporary(path, temp);
   PosixOutputFile out(temp.fd, path);
   write(out);
-  if (::fsync(temp.fd) != 0) throw FileError(path, reason("scrittura non riuscita", errno));
+  // No fsync: the rename alone keeps the target whole on any failure of the
+  // run; flushing every file would multiply the installer's time for the
+  // sake of a power cut in the seconds after it (see doc/decisions.md).
   name_temporary(path, temp);
   if (::rename(temp.name.c_str(), path.c_str()) != 0) {
     throw FileError(path, reason("sostituzione non riuscita", errno));
