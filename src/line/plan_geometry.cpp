@@ -41,19 +41,13 @@ void start_plan(PlanArray& plan) {
   plan.set_int16(1, PlanArray::kY, 1);
 }
 
-void straight_step(PlanArray& plan, std::int32_t j) {
-  const double dx = plan.value(j - 1, PlanArray::kX) - plan.value(j - 2, PlanArray::kX);
-  const double dy = plan.value(j - 1, PlanArray::kY) - plan.value(j - 2, PlanArray::kY);
-  plan.set_double(j, PlanArray::kX, plan.value(j - 1, PlanArray::kX) + dx);
-  plan.set_double(j, PlanArray::kY, plan.value(j - 1, PlanArray::kY) + dy);
-}
-
-void curve_step(PlanArray& plan, std::int32_t j, double c) {
-  const double dx = plan.value(j - 1, PlanArray::kX) - plan.value(j - 2, PlanArray::kX);
-  const double dy = plan.value(j - 1, PlanArray::kY) - plan.value(j - 2, PlanArray::kY);
-  plan.set_double(j, PlanArray::kX, plan.value(j - 1, PlanArray::kX) + (dx + c * dy));
-  plan.set_double(j, PlanArray::kY, plan.value(j - 1, PlanArray::kY) + (dy - c * dx));
-}
+PlanWalk::PlanWalk(PlanArray& plan, std::int32_t cursor)
+    : plan_(plan),
+      j_(cursor),
+      x0_(plan.value(cursor - 2, PlanArray::kX)),
+      y0_(plan.value(cursor - 2, PlanArray::kY)),
+      x1_(plan.value(cursor - 1, PlanArray::kX)),
+      y1_(plan.value(cursor - 1, PlanArray::kY)) {}
 
 Outcome compile_curve(LineCompilation& line) {
   const std::int32_t start = line.reader.read_int32();
@@ -71,24 +65,26 @@ Outcome compile_curve(LineCompilation& line) {
   if (std::max<std::int64_t>(start, end) > plan.last_metre()) {
     return line.stop_at(kErrorCurveBeyondPlan, start);
   }
-  std::int32_t& j = line.plan_cursor;
-  while (j <= start) {
-    straight_step(plan, j);
-    if (++j > kLastPlanMetre)
-      return line.stop(kErrorPlan);
+  PlanWalk walk(plan, line.plan_cursor);
+  bool past_last_metre = false;
+  while (!past_last_metre && walk.cursor() <= start) {
+    walk.straight_step();
+    past_last_metre = walk.cursor() > kLastPlanMetre;
   }
-  while (j <= end) {
-    curve_step(plan, j, *c);
-    if (++j > kLastPlanMetre)
-      return line.stop(kErrorPlan);
+  while (!past_last_metre && walk.cursor() <= end) {
+    walk.curve_step(*c);
+    past_last_metre = walk.cursor() > kLastPlanMetre;
   }
-  return Outcome::kGoOn;
+  line.plan_cursor = walk.cursor();
+  return past_last_metre ? line.stop(kErrorPlan) : Outcome::kGoOn;
 }
 
 void finish_plan(LineCompilation& line) {
   PlanArray& plan = *line.records.plan;
-  for (std::int32_t& j = line.plan_cursor; j <= plan.last_metre() - 2; ++j)
-    straight_step(plan, j);
+  PlanWalk walk(plan, line.plan_cursor);
+  while (walk.cursor() <= plan.last_metre() - 2)
+    walk.straight_step();
+  line.plan_cursor = walk.cursor();
 }
 
 }  // namespace scenario::line
