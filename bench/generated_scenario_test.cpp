@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "bench/generated_files.h"
 #include "finish/memorizza_percorso.h"
 #include "test_support.h"
 
@@ -13,7 +14,6 @@ namespace scenario::bench {
 namespace {
 
 using scenario::testing::TempFolder;
-using scenario::testing::write_bytes;
 
 std::int32_t cells_of_type(const records::CellArray& cells, std::uint8_t type) {
   return static_cast<std::int32_t>(std::count_if(
@@ -25,16 +25,12 @@ std::int32_t cells_of_type(const records::CellArray& cells, std::uint8_t type) {
 TEST(GeneratedScenario, CompilesWithoutErrorAndPlacesEveryItem) {
   for (std::int32_t length : {10000, 100000, 1000000}) {
     TempFolder folder;
-    const run::DescriptionTexts texts{folder.file("G_linea.txt"), folder.file("G_1-.txt")};
-    const finish::BinaryFiles files{folder.file("G_linea.dat"), folder.file("G_1.sim"),
-                                    folder.file("G_1.dat")};
-    const GeneratedTexts generated = generate_texts(length);
-    write_bytes(texts.line_text, generated.line_text);
-    write_bytes(texts.run_text, generated.run_text);
+    const GeneratedFiles generated = generated_files(folder.path().string());
+    write_generated_texts(generated, length);
+    const run::DescriptionTexts& texts = generated.texts;
+    const finish::BinaryFiles& files = generated.binaries;
 
-    records::ScenarioRecords records;
-    records.line_id = "G";
-    records.train_number = "1";
+    records::ScenarioRecords records = generated_records();
     std::int32_t j = 1;
     ASSERT_EQ(finish::memorizza_percorso(records, texts, files, j), std::nullopt);
     EXPECT_EQ(records.state.error_code, 0) << length << " m, at " << records.state.error_position;
