@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <string_view>
 #include <system_error>
 
 extern char** environ;
@@ -33,6 +34,20 @@ struct SpawnActions {
   posix_spawn_file_actions_t actions;
 };
 
+// The environment less DISPLAY: with an X server at hand the installer
+// would open its window, whose cost is the server's and not the program's,
+// and put it on the screen at every run.
+std::vector<char*> environment_without_display() {
+  std::vector<char*> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if (std::string_view(*entry).starts_with("DISPLAY="))
+      continue;
+    environment.push_back(*entry);
+  }
+  environment.push_back(nullptr);
+  return environment;
+}
+
 }  // namespace
 
 ChildRun run_child(const std::string& program, const std::vector<std::string>& arguments) {
@@ -53,11 +68,12 @@ ChildRun run_child(const std::string& program, const std::vector<std::string>& a
     argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
 
+  std::vector<char*> environment = environment_without_display();
   ChildRun run;
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  const int error =
-      ::posix_spawnp(&pid, program.c_str(), &spawn.actions, nullptr, argv.data(), environ);
+  const int error = ::posix_spawnp(&pid, program.c_str(), &spawn.actions, nullptr, argv.data(),
+                                   environment.data());
   if (error != 0)
     fail(error, "cannot start " + program);
   ::close(write_end.fd);

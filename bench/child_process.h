@@ -13,8 +13,8 @@ struct ChildRun {
 
 // Runs `program` (looked up in PATH when the name has no slash) with
 // `arguments` as one child process, standard input and standard error on
-// /dev/null, and waits for it. Throws std::system_error when it cannot be
-// started.
+// /dev/null and DISPLAY removed from its environment, and waits for it. Throws std::system_error
+// when it cannot be started.
 ChildRun run_child(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace scenario::bench
