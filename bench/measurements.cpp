@@ -53,9 +53,11 @@ void replace_with(const std::string& path, const std::string& bytes) {
 
 void fsync_file(const fs::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0 || ::fsync(fd) != 0)
+  const bool flushed = fd >= 0 && ::fsync(fd) == 0;
+  if (fd >= 0)
+    ::close(fd);
+  if (!flushed)
     throw std::runtime_error("cannot fsync " + path.string());
-  ::close(fd);
 }
 
 void remove_outputs(const GeneratedFiles& files) {

@@ -12,8 +12,8 @@ TEST(LastCellIndex, RoundsHalvesToEven) {
     std::int32_t length;
     std::int32_t last;
   };
-  for (const Case& c : {Case{97000, 2080}, Case{43000, 1000}, Case{43025, 1000}, Case{43075, 1002},
-                        Case{0, 140}, Case{1000000, 20140}}) {
+  for (const Case& c : {Case{97000, 2080}, Case{43000, 1000}, Case{43025, 1000},
+                        Case{43075, 1002}, Case{0, 140}, Case{1000000, 20140}}) {
     EXPECT_EQ(last_cell_index(c.length), c.last) << c.length;
   }
 }

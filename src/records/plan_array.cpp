@@ -9,8 +9,7 @@ PlanArray::PlanArray(std::int32_t last_metre)
       column_size_(last_metre < 0 ? 0 : static_cast<std::size_t>(last_metre) + 1),
       values_(2 * column_size_, 0.0),
       kinds_(2 * column_size_, Kind::kUnset) {
-  if (last_metre < 0)
-    throw std::invalid_argument("plan array with a negative last metre");
+  if (last_metre < 0) throw std::invalid_argument("plan array with a negative last metre");
 }
 
 }  // namespace scenario::records

@@ -8,8 +8,6 @@ namespace scenario::records {
 // integer, a value exactly halfway going to the even neighbour (18.5 gives
 // 18, 19.5 gives 20). std::nearbyint does exactly that under the default
 // rounding mode, which nothing in this program changes.
-inline double round_half_even(double value) {
-  return std::nearbyint(value);
-}
+inline double round_half_even(double value) { return std::nearbyint(value); }
 
 }  // namespace scenario::records
