@@ -12,6 +12,7 @@ inline constexpr std::int32_t kMeasuredLengths[] = {10000, 100000, 1000000};
 
 struct BenchSettings {
   std::filesystem::path work;  // every folder of the measurements is made in here
+  bool own_work = false;       // `work` was made for this run and goes with it
   std::string installer;       // the installer executable
   int runs = 21;               // timed runs of each measurement; medians are reported
 };

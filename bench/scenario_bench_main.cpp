@@ -71,6 +71,7 @@ BenchSettings read_settings(int argc, char** argv) {
     if (::mkdtemp(pattern.data()) == nullptr)
       throw std::runtime_error("cannot make " + pattern);
     settings.work = pattern;
+    settings.own_work = true;
   }
   fs::create_directories(settings.work);
   return settings;
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
     table.medians = collector.medians();
     std::cout << '\n';
     print_table(std::cout, table);
-    fs::remove_all(installed.paths.front().parent_path());
+    fs::remove_all(settings.own_work ? settings.work : installed.paths.front().parent_path());
     return collector.any_failed() ? 1 : 0;
   } catch (const std::exception& error) {
     std::cerr << "scenario_bench: " << error.what() << '\n';
