@@ -78,7 +78,7 @@ Outcome compile_speed_indicator(LineCompilation& line) {
 
 Outcome compile_sign_board(LineCompilation& line) {
   const std::int32_t position = line.reader.read_int32();
-  std::string board_text = line.reader.read_text();
+  std::string board_text = line.reader.read_counted_text();
   if (test_on_track(line, position) != Outcome::kGoOn)
     return Outcome::kEndOfLine;
   const std::optional<std::size_t> k = board_cell(position);

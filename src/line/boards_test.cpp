@@ -139,5 +139,17 @@ TEST(SpeedIndicators, AValueBeyond16BitsIsTheCompilersOwnFailure) {
   }
 }
 
+TEST(SignBoards, ATextTooLongForTheTableFileIsTheCompilersOwnFailure) {
+  // The table file counts a text in 16 bits: 65536 bytes would stop the
+  // writing of the binary files halfway.
+  const std::string entry = "cartello_indicatore,  100,  " + std::string(65536, 'x') + "\r\n";
+  try {
+    compile_text(short_line(entry));
+    ADD_FAILURE() << "no failure for a board text of 65536 bytes";
+  } catch (const text::CompileFailure& failure) {
+    EXPECT_EQ(failure.line(), 4);
+  }
+}
+
 }  // namespace
 }  // namespace scenario::line

@@ -70,7 +70,7 @@ void read_station_values(text::FieldReader& in, records::TableRecord& slot, int 
   const std::int64_t seconds = in.read_int32();
   slot.long_d = fit_long(static_cast<double>((hours * 60 + minutes) * 60 + seconds), line,
                          "orario della stazione");
-  slot.text = in.read_text();
+  slot.text = in.read_counted_text();
 }
 
 // The station stop cell round(long_b / 50 - 1) and, except for kinds 5 and

@@ -6,6 +6,7 @@
 
 #include "run/run_error_codes.h"
 #include "run/run_test_support.h"
+#include "text/compile_failure.h"
 
 namespace scenario::run {
 namespace {
@@ -179,6 +180,15 @@ TEST(Station, AStopCellBeyondCellNIsRefusedAndNothingIsPlaced) {
   // Kinds from 25 up place nothing, so they may reach beyond.
   const ScenarioRecords no_stop = second_station(station_row(100000, 27, 9000));
   EXPECT_EQ(no_stop.state.error_code, 0);
+}
+
+TEST(Station, ANameTooLongForTheTableFileIsTheCompilersOwnFailure) {
+  // The table file counts a text in 16 bits: 65536 bytes would stop the
+  // writing of the binary files halfway.
+  std::string row = station_row(0, 27, 400);
+  row.replace(row.find("NOME"), 4, std::string(65536, 'N'));
+  ScenarioRecords records = line_records();
+  EXPECT_THROW(compile_text(records, "[generale]\r\n" + row), text::CompileFailure);
 }
 
 }  // namespace

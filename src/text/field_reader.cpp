@@ -42,6 +42,15 @@ std::string FieldReader::read_text() {
   return field;
 }
 
+std::string FieldReader::read_counted_text() {
+  std::string field = read_text();
+  if (field.size() > kLongestCountedText) {
+    throw CompileFailure(field_line_, "testo di " + std::to_string(field.size()) +
+                                          " byte, oltre i 65535 di un campo di testo");
+  }
+  return field;
+}
+
 std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const char* kind) {
   begin_field();
   const std::size_t start = pos_;

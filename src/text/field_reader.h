@@ -22,6 +22,9 @@ namespace scenario::text {
 // Reading when the end has been reached, a field that is not the number
 // expected, or a number that does not fit its destination throws
 // CompileFailure with the field's line.
+// The longest text a 16-bit byte count can announce.
+inline constexpr std::size_t kLongestCountedText = 0xFFFF;
+
 class FieldReader {
  public:
   explicit FieldReader(std::string text) : text_(std::move(text)) {}
@@ -29,6 +32,10 @@ class FieldReader {
   bool at_end() const { return pos_ >= text_.size(); }
 
   std::string read_text();
+  // A text field that the binary files keep behind a 16-bit byte count (a
+  // sign-board text, a station name): longer than kLongestCountedText bytes
+  // it throws CompileFailure.
+  std::string read_counted_text();
   std::int32_t read_int32();
   std::int16_t read_int16();
   std::uint8_t read_uint8();

@@ -114,5 +114,19 @@ TEST(FieldReader, RangesOfEachWidth) {
   EXPECT_THROW(reader.read_int32(), CompileFailure);
 }
 
+TEST(FieldReader, ACountedTextHoldsAtMost65535Bytes) {
+  const std::string longest(kLongestCountedText, 'x');
+  FieldReader reader("cartello, " + longest + "\r\nstazione, " + longest + "x\r\n");
+  reader.read_text();
+  EXPECT_EQ(reader.read_counted_text(), longest);
+  reader.read_text();
+  try {
+    reader.read_counted_text();
+    ADD_FAILURE() << "a text of 65536 bytes was read";
+  } catch (const CompileFailure& failure) {
+    EXPECT_EQ(failure.line(), 2);
+  }
+}
+
 }  // namespace
 }  // namespace scenario::text
