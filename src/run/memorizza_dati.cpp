@@ -13,7 +13,12 @@ void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& t
     records.header[records::kLineSlot].text = records.line_id;
     records.header[records::kRunSlot].text = records.train_number;
     const line::LineHandOver hand_over = line::compile_line(records, texts.line_text);
-    if (hand_over.hard_stop) return;
+    if (hand_over.hard_stop) {
+      // The run text will not be compiled; it goes with the line text, so
+      // that no description text outlives the compiler.
+      platform::remove_file(texts.run_text);
+      return;
+    }
     reading = records::SourceText::kRun;
     compile_run(records, texts.run_text, hand_over.next_board_slot);
   } catch (const text::CompileFailure& failure) {

@@ -15,8 +15,9 @@ struct DescriptionTexts {
 // The compiler: the line text, then in the same call the run text, into the
 // records. Problems end up in records.state, never as an exception: an
 // unexpected failure is caught here, both texts are deleted where they still
-// exist, and code 25 is recorded. Only a file that cannot be deleted escapes,
-// as platform::FileError.
+// exist, and code 25 is recorded. A stop of the line text deletes the run
+// text unread. On every way out neither text is left. Only a file that
+// cannot be deleted escapes, as platform::FileError.
 void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts);
 
 // Code recorded by the compiler's trap.

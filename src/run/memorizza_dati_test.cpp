@@ -73,6 +73,14 @@ TEST(MemorizzaDati, ASoftStopOfTheLineLetsTheWholeRunCompileAndKeepsItsCode) {
   EXPECT_EQ(records.header[19].text, "DOLVENA C.LE");
 }
 
+TEST(MemorizzaDati, AHardStopOfTheLineDeletesTheRunTextUnread) {
+  const Texts texts("[generale]\r\nlunghezza percorso, 1000001\r\n", kBuiltInRun);
+  const ScenarioRecords records = compiled(texts);
+  EXPECT_EQ(records.state.error_code, 1);
+  EXPECT_FALSE(texts.any_left());
+  EXPECT_EQ(records.header[84].long_c, 0);  // "numero vetture" was not read
+}
+
 TEST(MemorizzaDati, ARunTextCutShortIsCaughtByTheTrap) {
   const Texts texts(kBuiltInLine, "[generale]\r\nnumero vetture, 8\r\nsegnale, 1050, 1, 5\r\n");
   const ScenarioRecords records = compiled(texts);
