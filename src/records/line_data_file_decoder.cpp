@@ -14,23 +14,34 @@ struct Element {
   double value = 0.0;
 };
 
+std::string element_name(std::size_t k) {
+  return "elemento " + std::to_string(k);
+}
+
+// Requires `count` more bytes for element k; its name is formed only for
+// the message, since a plan has two million elements.
+void require_for_element(const LittleEndianReader& reader, std::size_t count, std::size_t k,
+                         const char* what) {
+  if (count > reader.remaining())
+    reader.require(count, element_name(k) + what);
+}
+
 // Element k of the file, with where it starts for the messages.
 Element read_element(LittleEndianReader& reader, std::size_t k) {
-  const std::string item = "elemento " + std::to_string(k);
   const std::size_t start = reader.offset();
-  reader.require(2, item);
+  require_for_element(reader, 2, k, "");
   const std::uint16_t code = reader.u16();
   switch (code) {
     case static_cast<std::uint16_t>(PlanArray::Kind::kUnset):
       return {};
     case static_cast<std::uint16_t>(PlanArray::Kind::kInt16):
-      reader.require(2, item + " (intero a 16 bit)");
+      require_for_element(reader, 2, k, " (intero a 16 bit)");
       return {PlanArray::Kind::kInt16, static_cast<double>(reader.i16())};
     case static_cast<std::uint16_t>(PlanArray::Kind::kDouble):
-      reader.require(8, item + " (double)");
+      require_for_element(reader, 8, k, " (double)");
       return {PlanArray::Kind::kDouble, reader.f64()};
     default:
-      throw DecodeError(start, item + ": codice di tipo " + std::to_string(code) +
+      throw DecodeError(start, element_name(k) + ": codice di tipo " + std::to_string(code) +
                                    " sconosciuto (attesi 0, 2 o 5)");
   }
 }

@@ -14,7 +14,9 @@ void LittleEndianReader::require(std::size_t count, const std::string& item) con
 }
 
 std::uint64_t LittleEndianReader::little_endian(std::size_t width) {
-  require(width, "campo di " + std::to_string(width) + " byte");
+  // The message is formed only when it is needed: this runs for every field.
+  if (width > remaining())
+    require(width, "campo di " + std::to_string(width) + " byte");
   std::uint64_t value = 0;
   for (std::size_t i = 0; i < width; ++i) {
     value |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes_[offset_ + i])) << (8 * i);
