@@ -1,6 +1,8 @@
 #include "test_support.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -120,6 +122,12 @@ ProcessResult run_process(const std::string& program, const std::vector<std::str
     if (options.drop_privileges && ::geteuid() == 0) {
       constexpr uid_t kNobody = 65534;
       if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(125);
+    }
+    if (options.file_size_limit > 0) {
+      const rlimit limit{options.file_size_limit, options.file_size_limit};
+      if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        ::_exit(125);
+      }
     }
     if (::chdir(folder.c_str()) != 0) ::_exit(126);
     std::vector<char*> argv;

@@ -39,9 +39,13 @@ std::string to_hex(std::string_view bytes);
 // Runs a program with arguments in a folder, with standard input closed;
 // returns its exit status and what it wrote on standard error and output.
 // With drop_privileges the program runs as the unprivileged user "nobody"
-// when the test runs as root, so that folder permissions hold for it.
+// when the test runs as root, so that folder permissions hold for it. With
+// a file_size_limit no file of the program may grow beyond that many bytes
+// (RLIMIT_FSIZE); SIGXFSZ is ignored, so a write past it fails with EFBIG
+// instead of ending the program.
 struct ProcessOptions {
   bool drop_privileges = false;
+  std::uint64_t file_size_limit = 0;  // 0: none
 };
 struct ProcessResult {
   int status = -1;
