@@ -1,0 +1,164 @@
+// Writes the seed corpora of the three fuzzers into one folder:
+// <folder>/field_reader, <folder>/compile and <folder>/decoders, from the
+// built-in texts, the short texts of the unit tests and the binary files
+// that compiling them gives.
+//
+// Usage: fuzz_seed_corpus FOLDER
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "app/file_names.h"
+#include "app/form1.h"
+#include "finish/memorizza_percorso.h"
+#include "fuzz/compile_input.h"
+#include "fuzz/decoder_input.h"
+#include "fuzz/scratch_folder.h"
+#include "fuzz/seed_texts.h"
+#include "platform/files.h"
+#include "records/line_data_file.h"
+#include "records/line_data_file_decoder.h"
+#include "records/little_endian_writer.h"
+
+namespace {
+
+using namespace scenario;
+namespace fs = std::filesystem;
+
+void write_seed(const fs::path& folder, const std::string& name, const std::string& bytes) {
+  fs::create_directories(folder);
+  std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out)
+    throw std::runtime_error("cannot write the seed " + (folder / name).string());
+}
+
+std::vector<fuzz::SeedText> all_texts() {
+  std::vector<fuzz::SeedText> texts = {fuzz::builtin_line_seed(), fuzz::builtin_run_seed()};
+  for (auto& text : fuzz::small_line_texts())
+    texts.push_back({"line-" + text.name, text.text});
+  for (auto& text : fuzz::small_run_texts())
+    texts.push_back({"run-" + text.name, text.text});
+  return texts;
+}
+
+// Scripts of reads: text fields only, then a keyword and numbers of each
+// width (a script byte chooses by its value modulo 4: 0 text, 1 32-bit,
+// 2 16-bit, 3 8-bit; NUL ends the script, so text is 4).
+void write_field_reader_seeds(const fs::path& folder) {
+  const std::pair<const char*, std::string> scripts[] = {
+      {"", ""}, {"-numbers", "\x04\x01\x01\x01"}, {"-narrow", "\x04\x02\x03\x03"}};
+  for (const auto& text : all_texts()) {
+    for (const auto& [suffix, script] : scripts) {
+      const std::string bytes = script.empty() ? text.text : script + '\0' + text.text;
+      write_seed(folder, text.name + suffix, bytes);
+    }
+  }
+}
+
+void write_compile_seed(const fs::path& folder, const std::string& name, const std::string& line,
+                        const std::string& run, std::int32_t write_line_data) {
+  fuzz::CompileInput input;
+  input.write_line_data = write_line_data;
+  input.line_text = line;
+  input.run_text = run;
+  write_seed(folder, name + (write_line_data != 0 ? "" : "-no-line-data"),
+             fuzz::compose_compile_input(input));
+}
+
+void write_compile_seeds(const fs::path& folder) {
+  const fuzz::SeedText line = fuzz::builtin_line_seed();
+  const fuzz::SeedText run = fuzz::builtin_run_seed();
+  write_compile_seed(folder, "builtin", line.text, run.text, 1);
+  write_compile_seed(folder, "builtin", line.text, run.text, 0);
+  const auto small_lines = fuzz::small_line_texts();
+  const auto small_runs = fuzz::small_run_texts();
+  for (const auto& small_run : small_runs) {
+    write_compile_seed(folder, "builtin-line-" + small_run.name, line.text, small_run.text, 0);
+  }
+  for (std::size_t i = 0; i < small_lines.size(); ++i) {
+    const fuzz::SeedText& small_line = small_lines[i];
+    const fuzz::SeedText& small_run = small_runs[i % small_runs.size()];
+    for (const std::int32_t j : {1, 0}) {
+      write_compile_seed(folder, small_line.name + "-" + small_run.name, small_line.text,
+                         small_run.text, j);
+    }
+  }
+  write_compile_seed(folder, "short-line-builtin-run", small_lines.front().text, run.text, 1);
+}
+
+// The first `metres` metres of a plan, as a line data file of its own.
+std::string first_metres(const records::PlanArray& plan, std::int32_t metres) {
+  records::PlanArray part(metres - 1);
+  for (std::int32_t m = 0; m < metres; ++m) {
+    for (const int axis : {records::PlanArray::kX, records::PlanArray::kY}) {
+      if (plan.kind(m, axis) == records::PlanArray::Kind::kInt16)
+        part.set_int16(m, axis, static_cast<std::int16_t>(plan.value(m, axis)));
+      else if (plan.kind(m, axis) == records::PlanArray::Kind::kDouble)
+        part.set_double(m, axis, plan.value(m, axis));
+    }
+  }
+  return records::collect_bytes(
+      [&](const records::ByteConsumer& out) { records::encode_line_data_file(part, out); });
+}
+
+// The binary files of a short line with curves and boards and a run with
+// stations; the line data file cut down to its first 40 metres.
+void write_decoder_seeds(const fs::path& folder) {
+  const fuzz::ScratchFolder scratch;
+  const app::ScenarioFileNames names =
+      app::scenario_file_names(scratch.path(), app::kLineId, app::kTrainNumber);
+  std::string line_text;
+  std::string run_text;
+  for (const auto& text : fuzz::small_line_texts()) {
+    if (text.name == "curves")
+      line_text = text.text + "cartello_indicatore,  200,   (VIADOTTO)(FRASSINE)\r\n";
+  }
+  for (const auto& text : fuzz::small_run_texts()) {
+    if (text.name == "stations")
+      run_text = text.text;
+  }
+  platform::replace_file(names.line_text, [&](platform::OutputFile& out) { out.write(line_text); });
+  platform::replace_file(names.run_text, [&](platform::OutputFile& out) { out.write(run_text); });
+  records::ScenarioRecords records;
+  records.line_id = app::kLineId;
+  records.train_number = app::kTrainNumber;
+  std::int32_t j = 1;
+  finish::memorizza_percorso(records, {names.line_text, names.run_text},
+                             {names.line_data, names.scenario_table, names.cell_file}, j);
+  if (records.state.error_code != 0)
+    throw std::runtime_error("the seed scenario does not compile cleanly");
+
+  using fuzz::BinaryFileKind;
+  write_seed(folder, "scenario-table",
+             fuzz::compose_decoder_input(BinaryFileKind::kScenarioTable,
+                                         platform::read_file(names.scenario_table)));
+  write_seed(
+      folder, "cells",
+      fuzz::compose_decoder_input(BinaryFileKind::kCell, platform::read_file(names.cell_file)));
+  const records::PlanArray plan =
+      records::decode_line_data_file(platform::read_file(names.line_data));
+  write_seed(folder, "line-data",
+             fuzz::compose_decoder_input(BinaryFileKind::kLineData, first_metres(plan, 40)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "uso: fuzz_seed_corpus CARTELLA\n";
+    return 2;
+  }
+  try {
+    const fs::path folder = argv[1];
+    write_field_reader_seeds(folder / "field_reader");
+    write_compile_seeds(folder / "compile");
+    write_decoder_seeds(folder / "decoders");
+  } catch (const std::exception& error) {
+    std::cerr << "fuzz_seed_corpus: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
