@@ -37,9 +37,23 @@ std::string name_of(const std::string& path) {
   return path.substr(path.find_last_of("/\\") + 1);
 }
 
-// Codes with which the compiler stops before the line length: no track.
+// Codes with which the compiler may stop before the line length, leaving
+// no track: the refusals of "[generale]" (the signal repetition may stand
+// before the length) and the trap.
 bool stops_before_track(std::int32_t code) {
-  return code == 102 || code == 1 || code == 201 || code == 202 || code == 25;
+  switch (code) {
+    case 1:
+    case 3:
+    case 4:
+    case 5:
+    case 102:
+    case 201:
+    case 202:
+    case 25:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void check_written_files(const records::ScenarioRecords& records,

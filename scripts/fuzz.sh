@@ -59,17 +59,20 @@ for fuzzer in "${fuzzers[@]}"; do
   before=$(find "$findings" -type f | wc -l)
   echo "fuzz.sh: $fuzzer per $seconds s ..." >&2
   status=0
+  started=$(date +%s)
   "$work/fuzz/fuzz_$fuzzer" -max_total_time="$seconds" -timeout="$timeout_seconds" \
     -rss_limit_mb="$rss_limit_mb" -max_len="${max_len[$fuzzer]}" -dict=fuzz/texts.dict \
     -artifact_prefix="$findings/" -print_final_stats=1 \
     "$corpus" "$work/seeds/$fuzzer" >"$log" 2>&1 || status=$?
+  elapsed=$(($(date +%s) - started))
+  ((elapsed > 0)) || elapsed=1
   new=$(($(find "$findings" -type f | wc -l) - before))
   ((status == 0)) || ((new > 0)) || new=1
   ((new == 0)) || found=1
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   peak=$(sed -n 's/^stat::peak_rss_mb: *//p' "$log" | tail -1)
-  rows+=("$(printf '%-13s %8s %12s %9s %8s %8s %8s' "$fuzzer" "$seconds" "${executions:-?}" \
-    "$(( ${executions:-0} / seconds ))" "$(find "$corpus" -type f | wc -l)" "${peak:-?}" "$new")")
+  rows+=("$(printf '%-13s %8s %12s %9s %8s %8s %8s' "$fuzzer" "$elapsed" "${executions:-?}" \
+    "$((${executions:-0} / elapsed))" "$(find "$corpus" -type f | wc -l)" "${peak:-?}" "$new")")
 done
 
 printf '%-13s %8s %12s %9s %8s %8s %8s\n' fuzzer seconds executions exec/s corpus peak_mb findings

@@ -35,6 +35,8 @@ TEST(MemorizzaPercorso, AStopBeforeTheLineLengthWritesNoBinaryFile) {
       {"[generale]\r\nlunghezza percorso, 1000001\r\n", 1},
       {"[generale]\r\nsfondo uno, 1\r\n[curve]\r\n", 201},
       {"[generale]\r\nsfondo uno, 1, 2, 3\r\nsfondo due, x\r\n", 25},
+      // The signal repetition may stand before the length.
+      {"[generale]\r\nripetizione segnali 4 codici, 1075, 2000\r\nlunghezza percorso, 3000\r\n", 3},
   };
   for (const auto& c : cases) {
     Installation installation;
