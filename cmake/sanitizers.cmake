@@ -27,5 +27,6 @@ if(SCENARIO_BUILD_FUZZERS)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "The fuzzers need clang (libFuzzer); configure with the fuzz preset")
   endif()
-  add_compile_options(-fsanitize=fuzzer-no-link)
+  add_compile_options(-fsanitize=fuzzer-no-link
+    -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage_ignore.txt)
 endif()
