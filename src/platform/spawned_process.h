@@ -20,6 +20,8 @@ class SpawnedProcess {
   SpawnedProcess(const SpawnedProcess&) = delete;
   SpawnedProcess& operator=(const SpawnedProcess&) = delete;
 
+  pid_t pid() const { return pid_; }
+
   void write_line(const std::string& line);
 
   // The next line of standard output, nullopt when none came in time.

@@ -1,7 +1,6 @@
 #include "platform/x11_connection.h"
 
 #include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -16,11 +15,12 @@ int ignore_error(::Display*, XErrorEvent*) {
 
 }  // namespace
 
-X11Connection::X11Connection() : display_(XOpenDisplay(nullptr)) {}
+X11Connection::X11Connection(std::unique_ptr<const X11Library> library)
+    : library_(std::move(library)), display_(library_->XOpenDisplay(nullptr)) {}
 
 X11Connection::~X11Connection() {
   if (display_ != nullptr)
-    XCloseDisplay(display_);
+    library_->XCloseDisplay(display_);
 }
 
 unsigned long X11Connection::pixel(Rgb colour) const {
@@ -29,7 +29,7 @@ unsigned long X11Connection::pixel(Rgb colour) const {
   exact.green = static_cast<unsigned short>(((colour >> 8) & 0xff) * 0x101);
   exact.blue = static_cast<unsigned short>((colour & 0xff) * 0x101);
   exact.flags = DoRed | DoGreen | DoBlue;
-  if (XAllocColor(display_, colormap(), &exact) == 0) {
+  if (library_->XAllocColor(display_, colormap(), &exact) == 0) {
     // A full palette: the nearer of black and white.
     const unsigned sum = ((colour >> 16) & 0xff) + ((colour >> 8) & 0xff) + (colour & 0xff);
     return sum > 3 * 128 ? WhitePixel(display_, screen()) : BlackPixel(display_, screen());
@@ -38,56 +38,56 @@ unsigned long X11Connection::pixel(Rgb colour) const {
 }
 
 Atom X11Connection::atom(const char* name) const {
-  return XInternAtom(display_, name, False);
+  return library_->XInternAtom(display_, name, False);
 }
 
 Window X11Connection::create_top_level(const std::string& title, int width, int height, bool place,
                                        int x, int y) const {
-  const Window window = XCreateSimpleWindow(display_, root(), x, y, static_cast<unsigned>(width),
-                                            static_cast<unsigned>(height), 0, 0, 0);
+  const Window window = library_->XCreateSimpleWindow(
+      display_, root(), x, y, static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0, 0);
 
   XTextProperty name{};
   char* name_text = const_cast<char*>(title.c_str());
-  Xutf8TextListToTextProperty(display_, &name_text, 1, XUTF8StringStyle, &name);
-  XSizeHints* size = XAllocSizeHints();
+  library_->Xutf8TextListToTextProperty(display_, &name_text, 1, XUTF8StringStyle, &name);
+  XSizeHints* size = library_->XAllocSizeHints();
   size->flags = PMinSize | PMaxSize | (place ? (PPosition | USPosition) : 0);
   size->x = x;
   size->y = y;
   size->min_width = size->max_width = width;
   size->min_height = size->max_height = height;
-  XWMHints* hints = XAllocWMHints();
+  XWMHints* hints = library_->XAllocWMHints();
   hints->flags = InputHint | StateHint;
   hints->input = True;
   hints->initial_state = NormalState;
-  XClassHint* class_hint = XAllocClassHint();
+  XClassHint* class_hint = library_->XAllocClassHint();
   class_hint->res_name = program_invocation_short_name;
   class_hint->res_class = program_invocation_short_name;
-  XSetWMProperties(display_, window, &name, &name, nullptr, 0, size, hints, class_hint);
-  XFree(class_hint);
-  XFree(hints);
-  XFree(size);
-  XFree(name.value);
+  library_->XSetWMProperties(display_, window, &name, &name, nullptr, 0, size, hints, class_hint);
+  library_->XFree(class_hint);
+  library_->XFree(hints);
+  library_->XFree(size);
+  library_->XFree(name.value);
 
-  XChangeProperty(display_, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(title.data()),
-                  static_cast<int>(title.size()));
+  library_->XChangeProperty(display_, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()),
+                            static_cast<int>(title.size()));
   const long pid = ::getpid();
-  XChangeProperty(display_, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&pid), 1);
+  library_->XChangeProperty(display_, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&pid), 1);
   Atom delete_window = atom("WM_DELETE_WINDOW");
-  XSetWMProtocols(display_, window, &delete_window, 1);
+  library_->XSetWMProtocols(display_, window, &delete_window, 1);
   return window;
 }
 
 Pixmap X11Connection::filled_pixmap(Window window, int width, int height, Rgb colour) const {
   const Pixmap pixmap =
-      XCreatePixmap(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height),
-                    static_cast<unsigned>(depth()));
-  GC gc = XCreateGC(display_, pixmap, 0, nullptr);
-  XSetForeground(display_, gc, pixel(colour));
-  XFillRectangle(display_, pixmap, gc, 0, 0, static_cast<unsigned>(width),
-                 static_cast<unsigned>(height));
-  XFreeGC(display_, gc);
+      library_->XCreatePixmap(display_, window, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), static_cast<unsigned>(depth()));
+  GC gc = library_->XCreateGC(display_, pixmap, 0, nullptr);
+  library_->XSetForeground(display_, gc, pixel(colour));
+  library_->XFillRectangle(display_, pixmap, gc, 0, 0, static_cast<unsigned>(width),
+                           static_cast<unsigned>(height));
+  library_->XFreeGC(display_, gc);
   return pixmap;
 }
 
@@ -96,10 +96,10 @@ void X11Connection::wait_until_shown(Window window, std::chrono::milliseconds ti
   const auto deadline = Clock::now() + timeout;
   bool mapped = false;
   bool exposed = false;
-  XFlush(display_);
+  library_->XFlush(display_);
   while (!(mapped && exposed)) {
     XEvent event;
-    if (XCheckWindowEvent(display_, window, StructureNotifyMask | ExposureMask, &event)) {
+    if (library_->XCheckWindowEvent(display_, window, StructureNotifyMask | ExposureMask, &event)) {
       if (event.type == MapNotify)
         mapped = true;
       if (event.type == Expose)
@@ -119,11 +119,11 @@ void X11Connection::wait_until_shown(Window window, std::chrono::milliseconds ti
 void X11Connection::focus(Window window) const {
   // Refused (BadMatch) while the window is not viewable; the user can still
   // click it then.
-  XSync(display_, False);
-  auto previous = XSetErrorHandler(ignore_error);
-  XSetInputFocus(display_, window, RevertToParent, CurrentTime);
-  XSync(display_, False);
-  XSetErrorHandler(previous);
+  library_->XSync(display_, False);
+  auto previous = library_->XSetErrorHandler(ignore_error);
+  library_->XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+  library_->XSync(display_, False);
+  library_->XSetErrorHandler(previous);
 }
 
 }  // namespace scenario::platform

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <X11/Xlib.h>
-
 #include <chrono>
+#include <memory>
 #include <string>
+
+#include "platform/x11_library.h"
 
 namespace scenario::platform {
 
@@ -11,10 +12,11 @@ namespace scenario::platform {
 using Rgb = unsigned int;
 
 // The connection to the X server named by DISPLAY and the default screen's
-// drawing setup, shared by the installer's window and its message box.
+// drawing setup, shared by the installer's window and its message box, with
+// the loaded libraries they call.
 class X11Connection {
  public:
-  X11Connection();
+  explicit X11Connection(std::unique_ptr<const X11Library> library);
   ~X11Connection();
   X11Connection(const X11Connection&) = delete;
   X11Connection& operator=(const X11Connection&) = delete;
@@ -22,6 +24,8 @@ class X11Connection {
   // False when no X server answered.
   bool is_open() const { return display_ != nullptr; }
 
+  // The X functions, to be called on display().
+  const X11Library& x11() const { return *library_; }
   ::Display* display() const { return display_; }
   int screen() const { return DefaultScreen(display_); }
   Window root() const { return RootWindow(display_, screen()); }
@@ -53,6 +57,7 @@ class X11Connection {
   void focus(Window window) const;
 
  private:
+  std::unique_ptr<const X11Library> library_;
   ::Display* display_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/window_pixels.h"
@@ -33,24 +34,25 @@ class X11Display final : public Display {
   ~X11Display() override {
     font_.reset();
     if (window_ != None)
-      XDestroyWindow(connection_->display(), window_);
+      connection_->x11().XDestroyWindow(connection_->display(), window_);
   }
 
   // The window carries the program's own name as its title and is placed
   // by the window manager.
   void show_window(const WindowLayout& layout) override {
+    const X11Library& x11 = connection_->x11();
     ::Display* display = connection_->display();
     if (window_ != None)
-      XDestroyWindow(display, window_);
+      x11.XDestroyWindow(display, window_);
     caption_ = layout.label_caption;
     pixels_ = to_pixels(layout);
     font_ = std::make_unique<X11Font>(*connection_, label_font(layout, pixels_));
     window_ = connection_->create_top_level(program_invocation_short_name, pixels_.client_width,
                                             pixels_.client_height);
-    XSetWindowBackground(display, window_, connection_->pixel(kFace));
-    XSelectInput(display, window_, StructureNotifyMask | ExposureMask);
-    XMapWindow(display, window_);
-    XFlush(display);
+    x11.XSetWindowBackground(display, window_, connection_->pixel(kFace));
+    x11.XSelectInput(display, window_, StructureNotifyMask | ExposureMask);
+    x11.XMapWindow(display, window_);
+    x11.XFlush(display);
   }
 
   // The caption becomes the window's background picture, which the server
@@ -59,6 +61,7 @@ class X11Display final : public Display {
   void repaint() override {
     if (window_ == None)
       return;
+    const X11Library& x11 = connection_->x11();
     ::Display* display = connection_->display();
     connection_->wait_until_shown(window_, std::chrono::seconds(5));
     const Pixmap picture =
@@ -66,10 +69,10 @@ class X11Display final : public Display {
     const auto lines = wrap_words(caption_, pixels_.label.width,
                                   [&](std::string_view text) { return font_->width(text); });
     font_->draw(picture, lines, pixels_.label.left, pixels_.label.top, kText, pixels_.label);
-    XSetWindowBackgroundPixmap(display, window_, picture);
-    XFreePixmap(display, picture);
-    XClearWindow(display, window_);
-    XSync(display, False);
+    x11.XSetWindowBackgroundPixmap(display, window_, picture);
+    x11.XFreePixmap(display, picture);
+    x11.XClearWindow(display, window_);
+    x11.XSync(display, False);
   }
 
   void message_box(const std::string& title, const std::string& prompt) override {
@@ -86,8 +89,14 @@ class X11Display final : public Display {
 
 }  // namespace
 
-std::unique_ptr<Display> open_x11_display() {
-  auto connection = std::make_unique<X11Connection>();
+std::unique_ptr<Display> open_x11_display(const X11LibraryFiles& files) {
+  const char* server = std::getenv("DISPLAY");
+  if (server == nullptr || *server == '\0')
+    return nullptr;
+  X11LibraryLoad load = load_x11_library(files);
+  if (load.library == nullptr)
+    return nullptr;
+  auto connection = std::make_unique<X11Connection>(std::move(load.library));
   if (!connection->is_open())
     return nullptr;
   try {

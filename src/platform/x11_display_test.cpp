@@ -2,11 +2,8 @@
 // at and clicked the way a person would: xdotool finds windows, moves the
 // pointer and presses keys, ImageMagick's import takes the pictures.
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <dlfcn.h>
+#include <link.h>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +16,7 @@
 #include "app/form1.h"
 #include "platform/spawned_process.h"
 #include "platform/window_pixels.h"
+#include "platform/xvfb_server.h"
 #include "test_support.h"
 
 namespace scenario::platform {
@@ -29,6 +27,7 @@ using scenario::testing::find_program;
 using scenario::testing::run_tool;
 using scenario::testing::SpawnedProcess;
 using scenario::testing::TempFolder;
+using scenario::testing::XvfbServer;
 
 constexpr auto kPatience = 10s;
 const std::string kProbe = SCENARIO_DISPLAY_PROBE;
@@ -95,53 +94,6 @@ Ink ink_in(const Image& image, const PixelRect& area) {
   return ink;
 }
 
-// An X server of its own for the test, on a display number it picks itself.
-class Xvfb {
- public:
-  explicit Xvfb(const std::string& program) {
-    int ready[2];
-    if (::pipe(ready) != 0)
-      return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(ready[0]);
-      const int null_fd = ::open("/dev/null", O_RDWR);
-      ::dup2(null_fd, STDOUT_FILENO);
-      ::dup2(null_fd, STDERR_FILENO);
-      const std::string fd = std::to_string(ready[1]);
-      ::execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
-              "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-      ::_exit(127);
-    }
-    ::close(ready[1]);
-    // The number and its line end come in two writes; closing the pipe
-    // between them would kill the server.
-    std::string number;
-    pollfd readable{.fd = ready[0], .events = POLLIN, .revents = 0};
-    char c = 0;
-    while (c != '\n' && ::poll(&readable, 1, 10000) > 0 && ::read(ready[0], &c, 1) == 1) {
-      if (c != '\n')
-        number += c;
-    }
-    if (c == '\n')
-      name_ = ":" + number;
-    ::close(ready[0]);
-  }
-  ~Xvfb() {
-    if (pid_ <= 0)
-      return;
-    ::kill(pid_, SIGTERM);
-    int ignored;
-    ::waitpid(pid_, &ignored, 0);
-  }
-  // ":N", empty when the server did not start.
-  const std::string& name() const { return name_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string name_;
-};
-
 class X11Window : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -157,7 +109,7 @@ class X11Window : public ::testing::Test {
       skip_reason_ = "missing" + skip_reason_ + " (apt-get install xvfb xdotool imagemagick)";
       return;
     }
-    server_ = new Xvfb(find_program("Xvfb"));
+    server_ = new XvfbServer(find_program("Xvfb"));
     if (server_->name().empty())
       skip_reason_ = "Xvfb did not start";
   }
@@ -245,12 +197,12 @@ class X11Window : public ::testing::Test {
     return wait_for_window(kProbeTitle);
   }
 
-  static Xvfb* server_;
+  static XvfbServer* server_;
   static std::string skip_reason_;
   TempFolder scratch_;
 };
 
-Xvfb* X11Window::server_ = nullptr;
+XvfbServer* X11Window::server_ = nullptr;
 std::string X11Window::skip_reason_;
 
 TEST_F(X11Window, ShowsTheLabelInItsPlaceInABoldTwentyFourPointFont) {
@@ -333,16 +285,90 @@ TEST_F(X11Window, TheMessageBoxAlsoClosesOnEnter) {
   EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict) << probe.standard_error();
 }
 
+// The file the system's loader finds the library `soname` in, empty when
+// it finds none.
+std::string library_file(const char* soname) {
+  void* library = ::dlopen(soname, RTLD_LAZY | RTLD_LOCAL);
+  link_map* map = nullptr;
+  if (library == nullptr || ::dlinfo(library, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr)
+    return {};
+  return map->l_name;
+}
+
+// The installer itself, with a server at hand, on a machine where its window's
+// libraries are missing or broken: it installs all the same and shows its
+// window on the console. The libraries are hidden by a mount seen only by
+// the installer's process (a mount namespace of its own).
+TEST_F(X11Window, WithoutItsLibrariesTheInstallerInstallsWithItsWindowOnTheConsole) {
+  const std::string unshare = find_program("unshare");
+  if (unshare.empty() || run_tool(unshare, {"--mount", "true"}, display()).status != 0)
+    GTEST_SKIP() << "cannot hide the libraries: no mount namespace (unshare --mount) here";
+  const std::string xlib = library_file("libX11.so.6");
+  const std::string xft = library_file("libXft.so.2");
+  ASSERT_FALSE(xlib.empty() || xft.empty());
+
+  struct Case {
+    const char* what;
+    std::vector<std::string> mount;
+    std::string standard_error;
+  };
+  const Case cases[] = {
+      {"with its libraries (the window on the server)", {}, ""},
+      {"on a machine without X libraries",
+       {"-t", "tmpfs", "tmpfs", std::filesystem::path(xlib).parent_path().string()},
+       "Attendere\n"},
+      {"with a broken Xft", {"--bind", "/dev/null", xft}, "Attendere\n"},
+  };
+  for (const Case& c : cases) {
+    TempFolder install;
+    const std::string installer = install.file("scenario_installer");
+    std::filesystem::copy_file(SCENARIO_INSTALLER, installer);
+    std::vector<std::string> arguments = {
+        "--mount",
+        "--propagation",
+        "private",
+        "/bin/sh",
+        "-c",
+        R"(installer=$1; shift; [ $# -eq 0 ] || mount "$@" || exit 97; exec "$installer")",
+        "sh",
+        installer};
+    arguments.insert(arguments.end(), c.mount.begin(), c.mount.end());
+    SpawnedProcess run(unshare, arguments, display());
+    EXPECT_EQ(run.wait(kPatience), app::kExitInstalled) << c.what << ": " << run.standard_error();
+    EXPECT_EQ(run.standard_error(), c.standard_error) << c.what;
+    EXPECT_EQ(install.entries().size(), 7u) << c.what << ": six files and the installer";
+  }
+}
+
+// Whether the process has Xlib or Xft mapped.
+bool maps_an_x_library(pid_t pid) {
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  for (std::string line; std::getline(maps, line);) {
+    if (line.find("/libX11.so") != std::string::npos ||
+        line.find("/libXft.so") != std::string::npos)
+      return true;
+  }
+  return false;
+}
+
 TEST(ConsoleFallback, WithoutAReachableDisplayTheWindowIsALineOnStandardError) {
-  const std::optional<std::string> no_server[] = {std::nullopt, ":65000"};
-  for (const auto& display : no_server) {
-    SpawnedProcess probe(kProbe, {}, display);
-    EXPECT_EQ(probe.read_line(kPatience), "painted");
+  struct Case {
+    std::optional<std::string> display;
+    bool names_a_display;
+  };
+  const Case cases[] = {{std::nullopt, false}, {"", false}, {":65000", true}};
+  for (const Case& c : cases) {
+    const std::string what = c.display ? "DISPLAY=" + *c.display : "no DISPLAY";
+    SpawnedProcess probe(kProbe, {}, c.display);
+    EXPECT_EQ(probe.read_line(kPatience), "painted") << what;
+    if (!c.names_a_display) {
+      EXPECT_FALSE(maps_an_x_library(probe.pid())) << what << ": X libraries loaded all the same";
+    }
     probe.write_line("");
-    EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict);
+    EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict) << what;
     EXPECT_EQ(probe.standard_error(),
               std::string("Attendere\n") + app::kApplicationTitle + ": Errore n. 1250\n")
-        << display.value_or("no DISPLAY");
+        << what;
   }
 }
 

@@ -63,10 +63,11 @@ void centre(const X11Connection& connection, Window owner, const BoxGeometry& bo
   int width = connection.screen_width();
   int height = connection.screen_height();
   XWindowAttributes attributes;
-  if (owner != None && XGetWindowAttributes(connection.display(), owner, &attributes) != 0) {
+  const X11Library& x11 = connection.x11();
+  if (owner != None && x11.XGetWindowAttributes(connection.display(), owner, &attributes) != 0) {
     Window child;
-    XTranslateCoordinates(connection.display(), owner, connection.root(), 0, 0, &left, &top,
-                          &child);
+    x11.XTranslateCoordinates(connection.display(), owner, connection.root(), 0, 0, &left, &top,
+                              &child);
     width = attributes.width;
     height = attributes.height;
   }
@@ -78,26 +79,28 @@ void centre(const X11Connection& connection, Window owner, const BoxGeometry& bo
 
 Pixmap panel(const X11Connection& connection, Window box_window, const BoxGeometry& box,
              const X11Font& font, const std::vector<std::string>& lines) {
+  const X11Library& x11 = connection.x11();
   ::Display* display = connection.display();
   const Pixmap pixmap = connection.filled_pixmap(box_window, box.width, box.height, kPanel);
-  GC gc = XCreateGC(display, pixmap, 0, nullptr);
-  XSetForeground(display, gc, connection.pixel(kBand));
-  XFillRectangle(display, pixmap, gc, 0, box.height - kBandHeight, static_cast<unsigned>(box.width),
-                 kBandHeight);
-  XFreeGC(display, gc);
+  GC gc = x11.XCreateGC(display, pixmap, 0, nullptr);
+  x11.XSetForeground(display, gc, connection.pixel(kBand));
+  x11.XFillRectangle(display, pixmap, gc, 0, box.height - kBandHeight,
+                     static_cast<unsigned>(box.width), kBandHeight);
+  x11.XFreeGC(display, gc);
   font.draw(pixmap, lines, box.text.left, box.text.top, kText, box.text);
   return pixmap;
 }
 
 Pixmap button_face(const X11Connection& connection, Window button, const X11Font& font,
                    bool pressed) {
+  const X11Library& x11 = connection.x11();
   ::Display* display = connection.display();
   const Pixmap pixmap = connection.filled_pixmap(button, kButtonWidth, kButtonHeight,
                                                  pressed ? kPressedFace : kButtonFace);
-  GC gc = XCreateGC(display, pixmap, 0, nullptr);
-  XSetForeground(display, gc, connection.pixel(pressed ? kPressedBorder : kButtonBorder));
-  XDrawRectangle(display, pixmap, gc, 0, 0, kButtonWidth - 1, kButtonHeight - 1);
-  XFreeGC(display, gc);
+  GC gc = x11.XCreateGC(display, pixmap, 0, nullptr);
+  x11.XSetForeground(display, gc, connection.pixel(pressed ? kPressedBorder : kButtonBorder));
+  x11.XDrawRectangle(display, pixmap, gc, 0, 0, kButtonWidth - 1, kButtonHeight - 1);
+  x11.XFreeGC(display, gc);
   const std::string caption = "OK";
   font.draw(pixmap, {caption}, (kButtonWidth - font.width(caption)) / 2,
             (kButtonHeight - font.line_height()) / 2, kText, {0, 0, kButtonWidth, kButtonHeight});
@@ -105,20 +108,21 @@ Pixmap button_face(const X11Connection& connection, Window button, const X11Font
 }
 
 void mark_as_modal_dialog(const X11Connection& connection, Window box, Window owner) {
+  const X11Library& x11 = connection.x11();
   ::Display* display = connection.display();
   if (owner != None)
-    XSetTransientForHint(display, box, owner);
+    x11.XSetTransientForHint(display, box, owner);
   const Atom type = connection.atom("_NET_WM_WINDOW_TYPE_DIALOG");
-  XChangeProperty(display, box, connection.atom("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
-                  PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
+  x11.XChangeProperty(display, box, connection.atom("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
+                      PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
   const Atom state = connection.atom("_NET_WM_STATE_MODAL");
-  XChangeProperty(display, box, connection.atom("_NET_WM_STATE"), XA_ATOM, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&state), 1);
+  x11.XChangeProperty(display, box, connection.atom("_NET_WM_STATE"), XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(&state), 1);
 }
 
-bool closes_the_box(const XKeyEvent& key) {
+bool closes_the_box(const X11Library& x11, const XKeyEvent& key) {
   XKeyEvent copy = key;
-  const KeySym symbol = XLookupKeysym(&copy, 0);
+  const KeySym symbol = x11.XLookupKeysym(&copy, 0);
   return symbol == XK_Return || symbol == XK_KP_Enter || symbol == XK_space || symbol == XK_Escape;
 }
 
@@ -134,8 +138,8 @@ class OkButton {
     show(false);
   }
   ~OkButton() {
-    XFreePixmap(connection_.display(), normal_);
-    XFreePixmap(connection_.display(), pressed_);
+    connection_.x11().XFreePixmap(connection_.display(), normal_);
+    connection_.x11().XFreePixmap(connection_.display(), pressed_);
   }
   OkButton(const OkButton&) = delete;
   OkButton& operator=(const OkButton&) = delete;
@@ -171,9 +175,10 @@ class OkButton {
 
  private:
   void show(bool pressed) {
-    XSetWindowBackgroundPixmap(connection_.display(), window_, pressed ? pressed_ : normal_);
-    XClearWindow(connection_.display(), window_);
-    XFlush(connection_.display());
+    const X11Library& x11 = connection_.x11();
+    x11.XSetWindowBackgroundPixmap(connection_.display(), window_, pressed ? pressed_ : normal_);
+    x11.XClearWindow(connection_.display(), window_);
+    x11.XFlush(connection_.display());
   }
 
   const X11Connection& connection_;
@@ -188,6 +193,7 @@ class OkButton {
 
 void run_x11_message_box(const X11Connection& connection, Window owner, const std::string& title,
                          const std::string& prompt) {
+  const X11Library& x11 = connection.x11();
   ::Display* display = connection.display();
   const X11Font font(connection, kMessageFont);
   const int widest_text = connection.screen_width() * 5 / 8 - 2 * kPadding;
@@ -200,40 +206,40 @@ void run_x11_message_box(const X11Connection& connection, Window owner, const st
 
   const Window box_window = connection.create_top_level(title, box.width, box.height, true, x, y);
   mark_as_modal_dialog(connection, box_window, owner);
-  XSetWindowBorderWidth(display, box_window, 1);
-  XSetWindowBorder(display, box_window, connection.pixel(kFrame));
-  XSelectInput(display, box_window, KeyPressMask | StructureNotifyMask | ExposureMask);
+  x11.XSetWindowBorderWidth(display, box_window, 1);
+  x11.XSetWindowBorder(display, box_window, connection.pixel(kFrame));
+  x11.XSelectInput(display, box_window, KeyPressMask | StructureNotifyMask | ExposureMask);
   const Pixmap background = panel(connection, box_window, box, font, lines);
-  XSetWindowBackgroundPixmap(display, box_window, background);
-  XFreePixmap(display, background);
+  x11.XSetWindowBackgroundPixmap(display, box_window, background);
+  x11.XFreePixmap(display, background);
 
-  const Window button_window = XCreateSimpleWindow(
+  const Window button_window = x11.XCreateSimpleWindow(
       display, box_window, box.button.left, box.button.top, kButtonWidth, kButtonHeight, 0, 0, 0);
-  XStoreName(display, button_window, "OK");
-  XSelectInput(display, button_window,
-               ButtonPressMask | ButtonReleaseMask | EnterWindowMask | LeaveWindowMask);
+  x11.XStoreName(display, button_window, "OK");
+  x11.XSelectInput(display, button_window,
+                   ButtonPressMask | ButtonReleaseMask | EnterWindowMask | LeaveWindowMask);
   OkButton button(connection, button_window, font);
 
-  XMapWindow(display, button_window);
-  XMapRaised(display, box_window);
+  x11.XMapWindow(display, button_window);
+  x11.XMapRaised(display, box_window);
   connection.wait_until_shown(box_window, std::chrono::seconds(5));
   connection.focus(box_window);
 
   const Atom delete_window = connection.atom("WM_DELETE_WINDOW");
   for (;;) {
     XEvent event;
-    XNextEvent(display, &event);
+    x11.XNextEvent(display, &event);
     if (button.clicked_by(event))
       break;
-    if (event.type == KeyPress && closes_the_box(event.xkey))
+    if (event.type == KeyPress && closes_the_box(connection.x11(), event.xkey))
       break;
     if (event.type == ClientMessage && event.xclient.window == box_window &&
         static_cast<Atom>(event.xclient.data.l[0]) == delete_window) {
       break;
     }
   }
-  XDestroyWindow(display, box_window);
-  XSync(display, False);
+  x11.XDestroyWindow(display, box_window);
+  x11.XSync(display, False);
 }
 
 }  // namespace scenario::platform
