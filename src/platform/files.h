@@ -28,9 +28,10 @@ std::string read_file(const std::string& path);
 void remove_file(const std::string& path);
 
 // Replaces the file at path with exactly the bytes that `write` produces.
-// The bytes go to a temporary file in the same folder, which is then renamed
-// over the target, so the target holds either its old bytes or all the new
-// ones, never a part. On any failure the temporary file is removed, the
+// The bytes go to a temporary file in the same folder, which then takes the
+// target's name (linked to it where no file has it yet, renamed over it
+// otherwise), so the target holds either its old bytes or all the new ones,
+// never a part. On any failure the temporary file is removed, the
 // target is untouched, and FileError is thrown. The file is not flushed to
 // disk: the system writes it back on its own schedule.
 void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write);

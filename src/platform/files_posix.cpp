@@ -99,11 +99,25 @@ void open_temporary(const std::string& path, TemporaryFile& temp) {
   }
 }
 
+// The anonymous temporary file as a path the system's calls can link.
+std::string descriptor_path(int fd) {
+  return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// Gives a complete anonymous file the target's own name when no file has it
+// yet: the file appears whole at once, with no rename. False when the target
+// exists (or the link fails for any other reason, which the rename path
+// then reports).
+bool link_as_target(const std::string& path, const TemporaryFile& temp) {
+  return temp.name.empty() && ::linkat(AT_FDCWD, descriptor_path(temp.fd).c_str(), AT_FDCWD,
+                                       path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 // Gives an anonymous temporary file a hidden name beside the target, the
 // step just before the rename.
 void name_temporary(const std::string& path, TemporaryFile& temp) {
   if (!temp.name.empty()) return;
-  const std::string proc = "/proc/self/fd/" + std::to_string(temp.fd);
+  const std::string proc = descriptor_path(temp.fd);
   for (int attempt = 0;; ++attempt) {
     std::ostringstream name;
     name << folder_of(path) << '/' << '.' << name_of(path) << ".new-" << ::getpid() << '-'
@@ -145,9 +159,12 @@ void replace_file(const std::string& path, const std::function<void(OutputFile&)
   open_temporary(path, temp);
   PosixOutputFile out(temp.fd, path);
   write(out);
-  // No fsync: the rename alone keeps the target whole on any failure of the
-  // run; flushing every file would multiply the installer's time for the
-  // sake of a power cut in the seconds after it (see doc/decisions.md).
+  // No fsync: the link or the rename alone keeps the target whole on any
+  // failure of the run; flushing every file would multiply the installer's
+  // time for the sake of a power cut in the seconds after it (see
+  // doc/decisions.md).
+  if (link_as_target(path, temp))
+    return;
   name_temporary(path, temp);
   if (::rename(temp.name.c_str(), path.c_str()) != 0) {
     throw FileError(path, reason("sostituzione non riuscita", errno));
