@@ -128,7 +128,7 @@ void register_flush_policies(const BenchSettings& settings, const InstalledFiles
     contents.push_back(file_bytes(path));
   for (const bool flush : {false, true}) {
     timed(benchmark::RegisterBenchmark(
-              flush ? kFsyncEach : kRenameOnly,
+              flush ? kFsyncEach : kNoFlush,
               [settings, installed, contents, flush](benchmark::State& state) {
                 for (auto _ : state) {
                   const fs::path folder = fresh_folder(settings.work, "flush");

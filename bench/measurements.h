@@ -29,7 +29,7 @@ InstalledFiles install_once(const BenchSettings& settings);
 // Names under which the medians are reported.
 inline constexpr char kInstallerRun[] = "installer";
 inline constexpr char kCopyRun[] = "copy_six_files";
-inline constexpr char kRenameOnly[] = "six_files_rename_only";
+inline constexpr char kNoFlush[] = "six_files_no_flush";
 inline constexpr char kFsyncEach[] = "six_files_fsync_each";
 std::string compile_write_name(std::int32_t length);
 std::string write_bytes_name(std::int32_t length);
