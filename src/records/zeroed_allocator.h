@@ -6,16 +6,18 @@
 #include <type_traits>
 #include <utility>
 
+#include "records/zeroed_memory.h"
+
 namespace scenario::records {
 
 // Allocator of large arrays whose elements start as zero bytes (0.0, 0, an
-// enumeration's zero value). The memory comes zeroed from calloc, and
-// value-initialising an element does not write its zeros again: memory
-// fresh from the system is zero already (calloc clears only memory it hands
-// out a second time), so a new array of millions of elements costs no pass
-// over its memory before the program's own first writes. The elements are
-// objects of implicit lifetime that calloc creates with the value of their
-// zero bytes.
+// enumeration's zero value). The memory comes zeroed from calloc
+// (allocate_zeroed), and value-initialising an element does not write its
+// zeros again: memory fresh from the system is zero already (calloc clears
+// only memory it hands out a second time), so a new array of millions of
+// elements costs no pass over its memory before the program's own first
+// writes. The elements are objects of implicit lifetime that calloc creates
+// with the value of their zero bytes.
 template <typename T>
 struct ZeroedAllocator {
   static_assert(std::is_trivially_default_constructible_v<T> &&
@@ -28,7 +30,7 @@ struct ZeroedAllocator {
   ZeroedAllocator(const ZeroedAllocator<U>&) noexcept {}
 
   T* allocate(std::size_t count) {
-    void* memory = std::calloc(count, sizeof(T));
+    void* memory = allocate_zeroed(count, sizeof(T));
     if (memory == nullptr)
       throw std::bad_alloc();
     return static_cast<T*>(memory);
