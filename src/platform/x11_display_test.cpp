@@ -312,18 +312,11 @@ TEST_F(X11Window, WithoutItsLibrariesTheInstallerInstallsWithItsWindowOnTheConso
     std::vector<std::string> mount;
     std::string standard_error;
   };
-  std::vector<Case> cases = {
+  const std::vector<Case> cases = {
       {"with its libraries (the window on the server)", {}, ""},
       {"with a broken Xlib", {"--bind", "/dev/null", xlib}, "Attendere\n"},
       {"with a broken Xft", {"--bind", "/dev/null", xft}, "Attendere\n"},
   };
-#ifdef SCENARIO_STATIC_INSTALLER
-  // Only an installer that needs no shared library itself starts with the
-  // system's whole library folder hidden.
-  cases.push_back({"on a machine without X libraries",
-                   {"-t", "tmpfs", "tmpfs", std::filesystem::path(xlib).parent_path().string()},
-                   "Attendere\n"});
-#endif
   for (const Case& c : cases) {
     TempFolder install;
     const std::string installer = install.file("scenario_installer");
