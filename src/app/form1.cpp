@@ -44,7 +44,8 @@ int Form1::load() {
   dati_rallentamenti();
   dati_scheda();
   std::int32_t j = 1;
-  if (auto stamp_conflict = memorizza_percorso(j)) return errore(*stamp_conflict);
+  if (auto stamp_conflict = memorizza_percorso(j))
+    return errore(*stamp_conflict);
   return report_outcome();
 }
 
@@ -53,11 +54,21 @@ int Form1::errore(const std::string& a) {
   return kExitStampConflict;
 }
 
-void Form1::dati_linea() { line::dati_linea(file_names().line_text); }
-void Form1::dati_treno() { run::dati_treno(file_names().run_text); }
-void Form1::dati_note() { docs::dati_note(file_names().notes); }
-void Form1::dati_rallentamenti() { docs::dati_rallentamenti(file_names().slow_order); }
-void Form1::dati_scheda() { docs::dati_scheda(file_names().train_sheet); }
+void Form1::dati_linea() {
+  line::dati_linea(file_names().line_text);
+}
+void Form1::dati_treno() {
+  run::dati_treno(file_names().run_text);
+}
+void Form1::dati_note() {
+  docs::dati_note(file_names().notes);
+}
+void Form1::dati_rallentamenti() {
+  docs::dati_rallentamenti(file_names().slow_order);
+}
+void Form1::dati_scheda() {
+  docs::dati_scheda(file_names().train_sheet);
+}
 
 std::optional<std::string> Form1::memorizza_percorso(std::int32_t& j) {
   const ScenarioFileNames names = file_names();
@@ -69,7 +80,8 @@ std::optional<std::string> Form1::memorizza_percorso(std::int32_t& j) {
 
 int Form1::report_outcome() const {
   const records::CompileState& state = records_.state;
-  if (state.error_code == 0) return kExitInstalled;
+  if (state.error_code == 0)
+    return kExitInstalled;
   std::cerr << compile_error_message(state) << '\n';
   return kExitCompileError;
 }

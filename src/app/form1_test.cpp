@@ -19,7 +19,8 @@ class RecordingDisplay final : public platform::Display {
   }
   void repaint() override {
     events.push_back("repaint");
-    if (folder_ != nullptr) files_at_repaint = folder_->entries().size();
+    if (folder_ != nullptr)
+      files_at_repaint = folder_->entries().size();
   }
   void message_box(const std::string& title, const std::string& prompt) override {
     events.push_back("box " + title + "|" + prompt);

@@ -52,10 +52,12 @@ TEST(Installer, ASecondRunGivesTheSameBytesAndReplacesOlderFiles) {
   const std::string installer = copy_installer(install);
   ASSERT_EQ(run_process(installer, {}, install.path().string()).status, kExitInstalled);
   std::map<std::string, std::string> first;
-  for (const auto& name : install.entries()) first[name] = read_bytes(install.file(name));
+  for (const auto& name : install.entries())
+    first[name] = read_bytes(install.file(name));
   // Lengthen every file so that a write in place would leave a tail.
   for (const auto& [name, bytes] : first) {
-    if (name != kInstallerName) scenario::testing::write_bytes(install.file(name), bytes + "tail");
+    if (name != kInstallerName)
+      scenario::testing::write_bytes(install.file(name), bytes + "tail");
   }
   ASSERT_EQ(run_process(installer, {}, install.path().string()).status, kExitInstalled);
   for (const auto& [name, bytes] : first) {
@@ -145,9 +147,9 @@ TEST(Installer, TheScenarioCarriesItsStampsAndIdentificationCodes) {
 TEST(Installer, AFolderThatCannotBeWrittenStopsTheRunNamingTheFile) {
   TempFolder install;
   const std::string installer = copy_installer(install);
-  fs::permissions(install.path(),
-                  fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                      fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(install.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                      fs::perms::group_read | fs::perms::group_exec |
+                                      fs::perms::others_read | fs::perms::others_exec);
   const auto result =
       run_process(installer, {}, install.path().string(), {.drop_privileges = true});
   EXPECT_EQ(result.status, kExitFileFailure) << result.standard_error;

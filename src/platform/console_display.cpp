@@ -7,7 +7,9 @@
 
 namespace scenario::platform {
 
-void ConsoleDisplay::repaint() { out_ << caption_ << '\n' << std::flush; }
+void ConsoleDisplay::repaint() {
+  out_ << caption_ << '\n' << std::flush;
+}
 
 void ConsoleDisplay::message_box(const std::string& title, const std::string& prompt) {
   out_ << title << ':' << prompt << '\n';

@@ -11,7 +11,9 @@ namespace scenario::platform {
 class FileError : public std::runtime_error {
  public:
   FileError(std::string path, std::string reason)
-      : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason)) {}
+      : std::runtime_error(path + ": " + reason),
+        path_(std::move(path)),
+        reason_(std::move(reason)) {}
 
   const std::string& path() const { return path_; }
   const std::string& reason() const { return reason_; }

@@ -21,8 +21,10 @@ std::string reason(std::string_view what, int error) {
 
 std::string folder_of(const std::string& path) {
   auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
+  if (slash == std::string::npos)
+    return ".";
+  if (slash == 0)
+    return "/";
   return path.substr(0, slash);
 }
 
@@ -42,7 +44,8 @@ class PosixOutputFile final : public OutputFile {
     while (left > 0) {
       ssize_t done = ::write(fd_, data, left);
       if (done < 0) {
-        if (errno == EINTR) continue;
+        if (errno == EINTR)
+          continue;
         throw FileError(target_, reason("scrittura non riuscita", errno));
       }
       data += done;
@@ -60,8 +63,10 @@ class PosixOutputFile final : public OutputFile {
 class TemporaryFile {
  public:
   ~TemporaryFile() {
-    if (fd >= 0) ::close(fd);
-    if (!name.empty()) ::unlink(name.c_str());
+    if (fd >= 0)
+      ::close(fd);
+    if (!name.empty())
+      ::unlink(name.c_str());
   }
   int fd = -1;
   std::string name;  // empty while the file is anonymous
@@ -116,7 +121,8 @@ bool link_as_target(const std::string& path, const TemporaryFile& temp) {
 // Gives an anonymous temporary file a hidden name beside the target, the
 // step just before the rename.
 void name_temporary(const std::string& path, TemporaryFile& temp) {
-  if (!temp.name.empty()) return;
+  if (!temp.name.empty())
+    return;
   const std::string proc = descriptor_path(temp.fd);
   for (int attempt = 0;; ++attempt) {
     std::ostringstream name;
@@ -141,10 +147,12 @@ bool file_exists(const std::string& path) {
 
 std::string read_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError(path, reason("lettura non riuscita", errno));
+  if (!in)
+    throw FileError(path, reason("lettura non riuscita", errno));
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  if (in.bad()) throw FileError(path, reason("lettura non riuscita", errno));
+  if (in.bad())
+    throw FileError(path, reason("lettura non riuscita", errno));
   return std::move(bytes).str();
 }
 

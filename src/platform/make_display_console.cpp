@@ -4,6 +4,8 @@
 
 namespace scenario::platform {
 
-std::unique_ptr<Display> make_display() { return make_console_display(); }
+std::unique_ptr<Display> make_display() {
+  return make_console_display();
+}
 
 }  // namespace scenario::platform

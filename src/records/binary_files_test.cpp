@@ -50,16 +50,16 @@ TEST(ScenarioTableFile, ARecordWithTextLandsAtTheDocumentedOffsets) {
   record.long_d = 78900;
   table[86].text = "30527";
 
-  const std::string expected =
-      hex_bytes(
-          "08 a8fdffff 58020000 04030201 ab"  // kind, long_a..c, byte_a
-          " 0300 4162e0"                      // text: count 3, bytes
-          " 6202 feff 1600 0300 2800"         // short_a..e
-          " 01 32 02 03"                      // byte_b..e
-          " 34340100") +                      // long_d
-      std::string(85 * 34, '\0') +
-      hex_bytes("00 00000000 00000000 00000000 00 0500 3330353237"
-                " 0000 0000 0000 0000 0000 00 00 00 00 00000000");
+  const std::string expected = hex_bytes(
+                                   "08 a8fdffff 58020000 04030201 ab"  // kind, long_a..c, byte_a
+                                   " 0300 4162e0"                      // text: count 3, bytes
+                                   " 6202 feff 1600 0300 2800"         // short_a..e
+                                   " 01 32 02 03"                      // byte_b..e
+                                   " 34340100") +                      // long_d
+                               std::string(85 * 34, '\0') +
+                               hex_bytes(
+                                   "00 00000000 00000000 00000000 00 0500 3330353237"
+                                   " 0000 0000 0000 0000 0000 00 00 00 00 00000000");
   const std::string actual = table_bytes(table);
   EXPECT_EQ(actual.size(), 2958u + 3 + 5);
   EXPECT_EQ(to_hex(actual), to_hex(expected));
@@ -105,7 +105,8 @@ TEST(LineDataFile, ElementsAreTaggedAndColumnXComesFirst) {
 
 TEST(LineDataFile, LargeArraysStreamInChunksWithTheSameBytes) {
   PlanArray plan(100000);
-  for (std::int32_t m = 0; m <= 100000; ++m) plan.set_double(m, PlanArray::kY, m * 0.5);
+  for (std::int32_t m = 0; m <= 100000; ++m)
+    plan.set_double(m, PlanArray::kY, m * 0.5);
   std::size_t chunks = 0;
   std::size_t total = 0;
   encode_line_data_file(plan, [&](std::span<const std::uint8_t> chunk) {
@@ -149,7 +150,8 @@ TEST(LineDataFile, MixedElementsCrossChunksWhole) {
   });
   EXPECT_TRUE(actual == expected) << "sizes " << actual.size() << " and " << expected.size();
   EXPECT_GT(sizes.size(), 3u);
-  for (std::size_t size : sizes) EXPECT_LE(size, LittleEndianWriter::kChunk);
+  for (std::size_t size : sizes)
+    EXPECT_LE(size, LittleEndianWriter::kChunk);
 }
 
 }  // namespace

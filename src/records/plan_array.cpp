@@ -10,7 +10,8 @@ PlanArray::PlanArray(std::int32_t last_metre)
       values_(2 * column_size_),
       kinds_(2 * column_size_) {
   static_assert(static_cast<int>(Kind::kUnset) == 0);
-  if (last_metre < 0) throw std::invalid_argument("plan array with a negative last metre");
+  if (last_metre < 0)
+    throw std::invalid_argument("plan array with a negative last metre");
 }
 
 }  // namespace scenario::records

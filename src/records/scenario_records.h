@@ -20,8 +20,8 @@ struct ScenarioRecords {
   std::int32_t write_line_data = 0;
 
   HeaderTable header{};
-  CellArray cells;                 // empty until the line length is read
-  std::optional<PlanArray> plan;   // present only when write_line_data is set
+  CellArray cells;                // empty until the line length is read
+  std::optional<PlanArray> plan;  // present only when write_line_data is set
   CompileState state;
 };
 

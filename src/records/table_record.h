@@ -44,6 +44,8 @@ inline constexpr int kLineSlot = 85;         // backgrounds, line identifier, st
 inline constexpr int kRunSlot = 86;          // signal repetition, train number, sand, clock
 
 // Sets every field of all 87 records to zero and every text to empty.
-inline void reset(HeaderTable& table) { table.fill(TableRecord{}); }
+inline void reset(HeaderTable& table) {
+  table.fill(TableRecord{});
+}
 
 }  // namespace scenario::records

@@ -7,7 +7,9 @@
 namespace scenario::text {
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -16,21 +18,25 @@ bool FieldReader::at_line_end() const {
 }
 
 void FieldReader::consume_line_end() {
-  if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+  if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n')
+    ++pos_;
   ++pos_;
   ++line_;
 }
 
 void FieldReader::begin_field() {
-  if (at_end()) throw CompileFailure(line_, "lettura oltre la fine del testo");
-  while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
+  if (at_end())
+    throw CompileFailure(line_, "lettura oltre la fine del testo");
+  while (pos_ < text_.size() && is_blank(text_[pos_]))
+    ++pos_;
   field_line_ = line_;
 }
 
 std::string FieldReader::read_text() {
   begin_field();
   const std::size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !at_line_end()) ++pos_;
+  while (pos_ < text_.size() && text_[pos_] != ',' && !at_line_end())
+    ++pos_;
   std::string field = text_.substr(start, pos_ - start);
   if (pos_ < text_.size()) {
     if (text_[pos_] == ',') {
@@ -59,7 +65,8 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
   }
   const std::string token = text_.substr(start, pos_ - start);
   if (pos_ < text_.size() && is_blank(text_[pos_])) {
-    while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && is_blank(text_[pos_]))
+      ++pos_;
   }
   if (pos_ < text_.size()) {
     if (text_[pos_] == ',') {
@@ -70,7 +77,8 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
     // Anything else starts the next number of a blank-separated run.
   }
 
-  if (token.empty()) return 0;
+  if (token.empty())
+    return 0;
   std::size_t digits = token[0] == '-' ? 1 : 0;
   if (digits == token.size()) {
     throw CompileFailure(field_line_, "campo non numerico: \"" + token + "\"");
@@ -83,12 +91,13 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
     if (c < '0' || c > '9') {
       throw CompileFailure(field_line_, "campo non numerico: \"" + token + "\"");
     }
-    if (magnitude < kBeyondAnyField) magnitude = magnitude * 10 + (c - '0');
+    if (magnitude < kBeyondAnyField)
+      magnitude = magnitude * 10 + (c - '0');
   }
   const std::int64_t value = token[0] == '-' ? -magnitude : magnitude;
   if (value < low || value > high) {
-    throw CompileFailure(field_line_, "valore fuori dai limiti di un campo " + std::string(kind) +
-                                          ": " + token);
+    throw CompileFailure(field_line_,
+                         "valore fuori dai limiti di un campo " + std::string(kind) + ": " + token);
   }
   return value;
 }

@@ -11,7 +11,8 @@ TEST(FieldReader, EmptyAndBlankNumberFieldsReadZero) {
   FieldReader reader("indicatori_vmax,  1000,  105,  115,  120,  0,  ,  ,  ,  0\r\n");
   EXPECT_EQ(reader.read_text(), "indicatori_vmax");
   std::vector<std::int32_t> values;
-  for (int i = 0; i < 9; ++i) values.push_back(reader.read_int32());
+  for (int i = 0; i < 9; ++i)
+    values.push_back(reader.read_int32());
   EXPECT_EQ(values, (std::vector<std::int32_t>{1000, 105, 115, 120, 0, 0, 0, 0, 0}));
   EXPECT_TRUE(reader.at_end());
 }
@@ -82,14 +83,14 @@ TEST(FieldReader, FailuresCarryTheLineOfTheField) {
   };
   // Each text: one good field, then a field that must fail as an int16.
   const Case cases[] = {
-      {"a, x1\r\n", 1},           // not a number
-      {"a\r\n 12abc", 2},         // digits followed by letters
-      {"a, -\r\n", 1},            // a sign alone
-      {"a, 1.5", 1},              // not an integer
-      {"a, 32768", 1},            // beyond 16 bits
-      {"a, -32769", 1},           // below 16 bits
-      {"a,", 1},                  // past the end
-      {"a\r\n", 2},               // past the end after a line end
+      {"a, x1\r\n", 1},    // not a number
+      {"a\r\n 12abc", 2},  // digits followed by letters
+      {"a, -\r\n", 1},     // a sign alone
+      {"a, 1.5", 1},       // not an integer
+      {"a, 32768", 1},     // beyond 16 bits
+      {"a, -32769", 1},    // below 16 bits
+      {"a,", 1},           // past the end
+      {"a\r\n", 2},        // past the end after a line end
   };
   for (const auto& c : cases) {
     FieldReader reader(c.text);

@@ -8,7 +8,8 @@
 namespace scenario::text {
 
 void LineList::add(std::string line) {
-  if (slots_.size() >= kLineSlots) throw std::length_error("line list full: 1001 slots");
+  if (slots_.size() >= kLineSlots)
+    throw std::length_error("line list full: 1001 slots");
   slots_.push_back(std::move(line));
 }
 
@@ -16,7 +17,8 @@ std::string render_lines(const LineList& lines) {
   std::string bytes;
   const auto& slots = lines.slots();
   for (std::size_t slot = 0; slot < kLineSlots && slot < slots.size(); ++slot) {
-    if (slots[slot] == kEndMarker) return bytes;
+    if (slots[slot] == kEndMarker)
+      return bytes;
     bytes += utf8_to_cp1252(slots[slot]);
     bytes += "\r\n";
   }

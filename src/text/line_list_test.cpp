@@ -21,7 +21,8 @@ TEST(LineList, WritesEveryLineBeforeTheEndMarkerWithCrLf) {
 
 TEST(LineList, AListWithoutEndMarkerFailsLoudlyWithoutReadingPastSlot1000) {
   LineList lines;
-  for (std::size_t i = 0; i < kLineSlots; ++i) lines.add("x");
+  for (std::size_t i = 0; i < kLineSlots; ++i)
+    lines.add("x");
   EXPECT_THROW(lines.add("one too many"), std::length_error);
   EXPECT_THROW(render_lines(lines), std::logic_error);
 

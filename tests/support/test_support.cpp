@@ -20,7 +20,8 @@ namespace scenario::testing {
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "scenario-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  if (::mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
 
@@ -45,7 +46,8 @@ std::string hex_bytes(std::string_view hex) {
   std::string bytes;
   int pending = -1;
   for (char c : hex) {
-    if (c == ' ' || c == '\n' || c == '\t' || c == '\r') continue;
+    if (c == ' ' || c == '\n' || c == '\t' || c == '\r')
+      continue;
     int digit;
     if (c >= '0' && c <= '9') {
       digit = c - '0';
@@ -63,13 +65,15 @@ std::string hex_bytes(std::string_view hex) {
       pending = -1;
     }
   }
-  if (pending >= 0) throw std::invalid_argument("hex_bytes: odd number of digits");
+  if (pending >= 0)
+    throw std::invalid_argument("hex_bytes: odd number of digits");
   return bytes;
 }
 
 std::string read_bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
+  if (!in)
+    throw std::runtime_error("cannot read " + path);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return std::move(bytes).str();
@@ -78,13 +82,15 @@ std::string read_bytes(const std::string& path) {
 void write_bytes(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path);
+  if (!out)
+    throw std::runtime_error("cannot write " + path);
 }
 
 std::string to_hex(std::string_view bytes) {
   std::ostringstream out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i > 0) out << (i % 16 == 0 ? '\n' : ' ');
+    if (i > 0)
+      out << (i % 16 == 0 ? '\n' : ' ');
     out << std::hex << std::setw(2) << std::setfill('0')
         << static_cast<int>(static_cast<unsigned char>(bytes[i]));
   }
@@ -98,7 +104,8 @@ std::string drain(int fd) {
   std::array<char, 4096> buffer;
   for (;;) {
     ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n <= 0) break;
+    if (n <= 0)
+      break;
     text.append(buffer.data(), static_cast<std::size_t>(n));
   }
   return text;
@@ -121,7 +128,8 @@ ProcessResult run_process(const std::string& program, const std::vector<std::str
     ::dup2(err_fd, STDERR_FILENO);
     if (options.drop_privileges && ::geteuid() == 0) {
       constexpr uid_t kNobody = 65534;
-      if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(125);
+      if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+        ::_exit(125);
     }
     if (options.file_size_limit > 0) {
       const rlimit limit{options.file_size_limit, options.file_size_limit};
@@ -129,10 +137,12 @@ ProcessResult run_process(const std::string& program, const std::vector<std::str
         ::_exit(125);
       }
     }
-    if (::chdir(folder.c_str()) != 0) ::_exit(126);
+    if (::chdir(folder.c_str()) != 0)
+      ::_exit(126);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const auto& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     ::execv(program.c_str(), argv.data());
     ::_exit(127);
@@ -160,14 +170,16 @@ std::string le16(std::int32_t value) {
 std::string le32(std::int64_t value) {
   auto v = static_cast<std::uint32_t>(value);
   std::string bytes;
-  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+  for (int i = 0; i < 4; ++i)
+    bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
   return bytes;
 }
 
 std::string le64_double(double value) {
   auto v = std::bit_cast<std::uint64_t>(value);
   std::string bytes;
-  for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+  for (int i = 0; i < 8; ++i)
+    bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
   return bytes;
 }
 
