@@ -10,19 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ libgtest-dev libgmock-dev mingw-w64 wine wine64 xvfb xauth)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "installing ${missing[*]}..."
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+scripts/install-packages.sh cmake make g++ libgtest-dev libgmock-dev \
+  mingw-w64 wine wine64 xvfb xauth
 
 echo "building the Windows installer (MinGW-w64)..."
 cmake --preset windows >/dev/null
