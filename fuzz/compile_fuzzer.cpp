@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,8 +18,8 @@
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
 #include "fuzz/fuzz_check.h"
-#include "fuzz/scratch_folder.h"
 #include "platform/files.h"
+#include "platform/scratch_folder.h"
 #include "records/cell_file_decoder.h"
 #include "records/line_data_file.h"
 #include "records/little_endian_writer.h"
@@ -29,8 +30,14 @@ namespace {
 using namespace scenario;
 using fuzz::require;
 
-const fuzz::ScratchFolder& scratch() {
-  static const fuzz::ScratchFolder folder;
+// The folder for the files one input writes, in memory (/dev/shm) where the
+// system has it, so that a million runs do not wear a disk.
+const platform::ScratchFolder& scratch() {
+  static const platform::ScratchFolder folder("scenario-fuzz-", [] {
+    std::error_code error;
+    return std::filesystem::is_directory("/dev/shm", error) ? std::filesystem::path("/dev/shm")
+                                                            : std::filesystem::path();
+  }());
   return folder;
 }
 
@@ -111,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fuzz::CompileInput input =
       fuzz::parse_compile_input({reinterpret_cast<const char*>(data), size});
   const app::ScenarioFileNames names =
-      app::scenario_file_names(scratch().path(), app::kLineId, app::kTrainNumber);
+      app::scenario_file_names(scratch().path().string(), app::kLineId, app::kTrainNumber);
   const finish::BinaryFiles files{names.line_data, names.scenario_table, names.cell_file};
 
   scratch().clear();

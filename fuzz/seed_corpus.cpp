@@ -15,9 +15,9 @@
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
 #include "fuzz/decoder_input.h"
-#include "fuzz/scratch_folder.h"
 #include "fuzz/seed_texts.h"
 #include "platform/files.h"
+#include "platform/scratch_folder.h"
 #include "records/line_data_file.h"
 #include "records/line_data_file_decoder.h"
 #include "records/little_endian_writer.h"
@@ -107,9 +107,9 @@ std::string first_metres(const records::PlanArray& plan, std::int32_t metres) {
 // The binary files of a short line with curves and boards and a run with
 // stations; the line data file cut down to its first 40 metres.
 void write_decoder_seeds(const fs::path& folder) {
-  const fuzz::ScratchFolder scratch;
+  const platform::ScratchFolder scratch("scenario-fuzz-seeds-");
   const app::ScenarioFileNames names =
-      app::scenario_file_names(scratch.path(), app::kLineId, app::kTrainNumber);
+      app::scenario_file_names(scratch.path().string(), app::kLineId, app::kTrainNumber);
   std::string line_text;
   std::string run_text;
   for (const auto& text : fuzz::small_line_texts()) {

@@ -7,6 +7,7 @@
 #include "finish/memorizza_percorso.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/scratch_folder.h"
 #include "text/cp1252.h"
 #include "tools/command_line.h"
 #include "tools/folders.h"
@@ -61,9 +62,9 @@ CompileOutcome compile_author_texts(const CompileRequest& request) {
   }
 
   // The compiler deletes the texts it reads: it reads copies.
-  const ScratchFolder scratch;
+  const platform::ScratchFolder scratch("scenario_tool-");
   const app::ScenarioFileNames copies =
-      app::scenario_file_names(scratch.path(), request.line_id, request.train_number);
+      app::scenario_file_names(scratch.path().string(), request.line_id, request.train_number);
   write_copy(line_text, copies.line_text);
   write_copy(run_text, copies.run_text);
 

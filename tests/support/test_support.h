@@ -6,23 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/scratch_folder.h"
+
 namespace scenario::testing {
 
 // A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder {
+class TempFolder : public platform::ScratchFolder {
  public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  std::string file(std::string_view name) const { return (path_ / name).string(); }
-  // The names of the entries in the folder, sorted.
-  std::vector<std::string> entries() const;
-
- private:
-  std::filesystem::path path_;
+  TempFolder() : ScratchFolder("scenario-test-") {}
 };
 
 // Bytes written out by hand: pairs of hex digits, blanks and line breaks
