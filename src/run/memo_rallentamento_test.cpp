@@ -13,10 +13,6 @@ namespace {
 using records::CellArray;
 using records::CellRecord;
 
-CellArray free_cells() {
-  return CellArray(kBuiltInLastCell + 1);
-}
-
 std::vector<int> typed_cells(const CellArray& cells) {
   std::vector<int> found;
   for (std::size_t i = 0; i < cells.size(); ++i) {

@@ -11,10 +11,6 @@ namespace {
 using records::CellArray;
 using records::CellRecord;
 
-CellArray free_cells() {
-  return CellArray(kBuiltInLastCell + 1);
-}
-
 TEST(MemoSegnale, PlacesTheSignalAndItsApproachMarkers) {
   CellArray cells = free_cells();
   cells[296].approach = 7;                // overwritten

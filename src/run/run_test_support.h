@@ -14,6 +14,11 @@ inline constexpr std::int32_t kBuiltInLastCell = 2080;
 // one: cells 0 to 2080, all free, and no sign board.
 records::ScenarioRecords line_records();
 
+// The cells alone: cells 0 to 2080, all free.
+inline records::CellArray free_cells() {
+  return records::CellArray(kBuiltInLastCell + 1);
+}
+
 // Writes `text` as a run description text into a fresh folder, compiles it
 // into `records` and expects the text to be gone afterwards, on every way
 // out. Exceptions of the compiler pass through.
