@@ -6,22 +6,22 @@ namespace scenario::tools {
 namespace {
 
 // The canonical name of the option `word` names, if any.
-std::optional<std::string> option_named(const CommandSpec& spec, const std::string& word) {
-  for (const auto& names : spec.options) {
+std::optional<std::string> option_named(const CommandSpec& grammar, const std::string& word) {
+  for (const auto& names : grammar.options) {
     if (std::find(names.begin(), names.end(), word) != names.end())
       return names.front();
   }
   return std::nullopt;
 }
 
-bool is_flag(const CommandSpec& spec, const std::string& word) {
-  return std::find(spec.flags.begin(), spec.flags.end(), word) != spec.flags.end();
+bool is_flag(const CommandSpec& grammar, const std::string& word) {
+  return std::find(grammar.flags.begin(), grammar.flags.end(), word) != grammar.flags.end();
 }
 
 }  // namespace
 
-CommandLine::CommandLine(const CommandSpec& spec, std::span<const std::string> args)
-    : command_(spec.name) {
+CommandLine::CommandLine(const CommandSpec& grammar, std::span<const std::string> args)
+    : command_(grammar.name) {
   bool options_ended = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
@@ -35,26 +35,26 @@ CommandLine::CommandLine(const CommandSpec& spec, std::span<const std::string> a
     }
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    if (is_flag(spec, name) && equals == std::string::npos) {
+    if (is_flag(grammar, name) && equals == std::string::npos) {
       flags_.insert(name);
       continue;
     }
-    const auto option = option_named(spec, name);
+    const auto option = option_named(grammar, name);
     if (!option)
-      throw UsageError(spec.name + ": opzione sconosciuta: " + word);
+      throw UsageError(grammar.name + ": opzione sconosciuta: " + word);
     std::string value;
     if (equals != std::string::npos) {
       value = word.substr(equals + 1);
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      throw UsageError(spec.name + ": manca il valore di " + name);
+      throw UsageError(grammar.name + ": manca il valore di " + name);
     }
     if (!values_.emplace(*option, value).second)
-      throw UsageError(spec.name + ": " + *option + " data più di una volta");
+      throw UsageError(grammar.name + ": " + *option + " data più di una volta");
   }
-  if (arguments_.size() != spec.arguments) {
-    throw UsageError(spec.name + ": servono " + std::to_string(spec.arguments) +
+  if (arguments_.size() != grammar.arguments) {
+    throw UsageError(grammar.name + ": servono " + std::to_string(grammar.arguments) +
                      " argomenti, ne sono stati dati " + std::to_string(arguments_.size()));
   }
 }

@@ -33,7 +33,7 @@ class CommandLine {
   // as "--name value" or "--name=value"; "--" ends them. Throws UsageError
   // for an unknown option, a missing value, an option given twice or the
   // wrong number of plain arguments.
-  CommandLine(const CommandSpec& spec, std::span<const std::string> args);
+  CommandLine(const CommandSpec& grammar, std::span<const std::string> args);
 
   const std::vector<std::string>& arguments() const { return arguments_; }
   bool has(const std::string& flag) const { return flags_.contains(flag); }
