@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "finish/binary_files.h"
+#include "compiler/description_texts.h"
+#include "finish/memorizza_percorso.h"
 #include "records/scenario_records.h"
-#include "run/memorizza_dati.h"
 
 namespace scenario::bench {
 
@@ -14,15 +14,12 @@ namespace scenario::bench {
 inline constexpr char kGeneratedLineId[] = "Linea_Generata";
 inline constexpr char kGeneratedTrainNumber[] = "10000";
 
-// The files of the generated scenario in a folder.
-struct GeneratedFiles {
-  run::DescriptionTexts texts;
-  finish::BinaryFiles binaries;
-};
-GeneratedFiles generated_files(const std::string& folder);
+// The binary files of the generated scenario in a folder.
+finish::BinaryFiles generated_binary_files(const std::string& folder);
 
-// Writes both description texts of a generated line of `length` metres.
-void write_generated_texts(const GeneratedFiles& files, std::int32_t length);
+// Both description texts of a generated line of `length` metres, as the
+// compiler takes them.
+compiler::DescriptionTexts generated_description_texts(std::int32_t length);
 
 // Empty records that carry the generated scenario's identity, as the
 // installer's window hands them to memorizza_percorso.

@@ -60,11 +60,9 @@ void fsync_file(const fs::path& path) {
     throw std::runtime_error("cannot fsync " + path.string());
 }
 
-void remove_outputs(const GeneratedFiles& files) {
-  for (const auto& path :
-       {files.binaries.line_data, files.binaries.scenario_table, files.binaries.cell_file}) {
+void remove_outputs(const finish::BinaryFiles& files) {
+  for (const auto& path : {files.line_data, files.scenario_table, files.cell_file})
     platform::remove_file(path);
-  }
 }
 
 benchmark::internal::Benchmark* timed(benchmark::internal::Benchmark* measurement,
@@ -148,23 +146,23 @@ void register_flush_policies(const BenchSettings& settings, const InstalledFiles
   }
 }
 
-// memorizza_percorso as the installer calls it: read both texts, compile,
-// finish, write the three binary files. The texts are written again before
-// each run and the outputs removed, untimed.
+// memorizza_percorso as the installer calls it once it has read both texts
+// back: compile, finish, write the three binary files. The outputs are
+// removed before each run, untimed.
 void register_compile_write(const BenchSettings& settings, std::int32_t length) {
   timed(benchmark::RegisterBenchmark(
             compile_write_name(length).c_str(),
             [settings, length](benchmark::State& state) {
               const fs::path folder = fresh_folder(settings.work, "compile");
-              const GeneratedFiles files = generated_files(folder.string());
+              const finish::BinaryFiles files = generated_binary_files(folder.string());
+              const compiler::DescriptionTexts texts = generated_description_texts(length);
               for (auto _ : state) {
-                write_generated_texts(files, length);
                 remove_outputs(files);
                 records::ScenarioRecords records = generated_records();
                 std::int32_t j = 1;
                 ::sync();
                 const Clock::time_point start = Clock::now();
-                finish::memorizza_percorso(records, files.texts, files.binaries, j);
+                finish::memorizza_percorso(records, texts, files, j);
                 state.SetIterationTime(seconds_since(start));
                 if (records.state.error_code != 0) {
                   state.SkipWithError("the generated scenario recorded an error");
@@ -183,13 +181,11 @@ void register_write_bytes(const BenchSettings& settings, std::int32_t length) {
             write_bytes_name(length).c_str(),
             [settings, length](benchmark::State& state) {
               const fs::path folder = fresh_folder(settings.work, "bytes");
-              const GeneratedFiles files = generated_files(folder.string());
-              write_generated_texts(files, length);
+              const finish::BinaryFiles files = generated_binary_files(folder.string());
               records::ScenarioRecords records = generated_records();
               std::int32_t j = 1;
-              finish::memorizza_percorso(records, files.texts, files.binaries, j);
-              const std::string paths[] = {files.binaries.line_data, files.binaries.scenario_table,
-                                           files.binaries.cell_file};
+              finish::memorizza_percorso(records, generated_description_texts(length), files, j);
+              const std::string paths[] = {files.line_data, files.scenario_table, files.cell_file};
               std::vector<std::string> contents;
               for (const auto& path : paths)
                 contents.push_back(file_bytes(path));

@@ -34,8 +34,7 @@ constexpr int kFewestRuns = 20;
 PeakMemory measure_peak_memory(const BenchSettings& settings, std::int32_t length) {
   const fs::path folder = settings.work / ("peak-" + std::to_string(length / 1000) + "km");
   fs::create_directories(folder);
-  write_generated_texts(generated_files(folder.string()), length);
-  const ChildRun run = run_child(SCENARIO_PEAK_MEMORY, {folder.string()});
+  const ChildRun run = run_child(SCENARIO_PEAK_MEMORY, {folder.string(), std::to_string(length)});
   fs::remove_all(folder);
   PeakMemory peak;
   peak.length = length;

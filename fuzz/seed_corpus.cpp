@@ -10,17 +10,15 @@
 #include <iostream>
 #include <string>
 
-#include "app/file_names.h"
 #include "app/form1.h"
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
 #include "fuzz/decoder_input.h"
 #include "fuzz/seed_texts.h"
-#include "platform/files.h"
-#include "platform/scratch_folder.h"
+#include "records/cell_file.h"
 #include "records/line_data_file.h"
-#include "records/line_data_file_decoder.h"
 #include "records/little_endian_writer.h"
+#include "records/table_file.h"
 
 namespace {
 
@@ -107,9 +105,6 @@ std::string first_metres(const records::PlanArray& plan, std::int32_t metres) {
 // The binary files of a short line with curves and boards and a run with
 // stations; the line data file cut down to its first 40 metres.
 void write_decoder_seeds(const fs::path& folder) {
-  const platform::ScratchFolder scratch("scenario-fuzz-seeds-");
-  const app::ScenarioFileNames names =
-      app::scenario_file_names(scratch.path().string(), app::kLineId, app::kTrainNumber);
   std::string line_text;
   std::string run_text;
   for (const auto& text : fuzz::small_line_texts()) {
@@ -120,28 +115,32 @@ void write_decoder_seeds(const fs::path& folder) {
     if (text.name == "stations")
       run_text = text.text;
   }
-  platform::replace_file(names.line_text, [&](platform::OutputFile& out) { out.write(line_text); });
-  platform::replace_file(names.run_text, [&](platform::OutputFile& out) { out.write(run_text); });
   records::ScenarioRecords records;
   records.line_id = app::kLineId;
   records.train_number = app::kTrainNumber;
   std::int32_t j = 1;
-  finish::memorizza_percorso(records, {names.line_text, names.run_text},
-                             {names.line_data, names.scenario_table, names.cell_file}, j);
-  if (records.state.error_code != 0)
+  const compiler::DescriptionTexts texts{compiler::DescriptionText{"linea", line_text},
+                                         compiler::DescriptionText{"corsa", run_text}};
+  if (finish::compile_and_complete(records, texts, j) != finish::Outcome::kComplete ||
+      records.state.error_code != 0)
     throw std::runtime_error("the seed scenario does not compile cleanly");
 
   using fuzz::BinaryFileKind;
-  write_seed(folder, "scenario-table",
-             fuzz::compose_decoder_input(BinaryFileKind::kScenarioTable,
-                                         platform::read_file(names.scenario_table)));
+  write_seed(
+      folder, "scenario-table",
+      fuzz::compose_decoder_input(BinaryFileKind::kScenarioTable,
+                                  records::collect_bytes([&](const records::ByteConsumer& out) {
+                                    records::encode_table_file(records.header, out);
+                                  })));
   write_seed(
       folder, "cells",
-      fuzz::compose_decoder_input(BinaryFileKind::kCell, platform::read_file(names.cell_file)));
-  const records::PlanArray plan =
-      records::decode_line_data_file(platform::read_file(names.line_data));
-  write_seed(folder, "line-data",
-             fuzz::compose_decoder_input(BinaryFileKind::kLineData, first_metres(plan, 40)));
+      fuzz::compose_decoder_input(BinaryFileKind::kCell,
+                                  records::collect_bytes([&](const records::ByteConsumer& out) {
+                                    records::encode_cell_file(records.cells, out);
+                                  })));
+  write_seed(
+      folder, "line-data",
+      fuzz::compose_decoder_input(BinaryFileKind::kLineData, first_metres(*records.plan, 40)));
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "finish/memorizza_percorso.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
-#include "platform/scratch_folder.h"
 #include "text/cp1252.h"
 #include "tools/command_line.h"
 #include "tools/folders.h"
@@ -30,10 +29,6 @@ std::string identity_bytes(const std::string& what, const std::string& value) {
   }
 }
 
-void write_copy(const std::string& bytes, const std::string& path) {
-  platform::replace_file(path, [&](platform::OutputFile& out) { out.write(bytes); });
-}
-
 // An output file that is one of the author's texts would replace it.
 void refuse_overwriting(const std::string& text, const std::string& output) {
   std::error_code error;
@@ -49,9 +44,12 @@ CompileOutcome compile_author_texts(const CompileRequest& request) {
   records.line_id = identity_bytes("--line-id", request.line_id);
   records.train_number = identity_bytes("--train", request.train_number);
   // Both texts read before anything is made, so that a missing one leaves
-  // no trace.
-  const std::string line_text = platform::read_file(request.line_text);
-  const std::string run_text = platform::read_file(request.run_text);
+  // no trace. The compiler reads them from memory: the author's files are
+  // never changed.
+  const compiler::DescriptionTexts texts{
+      .line = compiler::DescriptionText{request.line_text, platform::read_file(request.line_text)},
+      .run = compiler::DescriptionText{request.run_text, platform::read_file(request.run_text)},
+  };
 
   ensure_folder(request.out_folder);
   const app::ScenarioFileNames out =
@@ -61,26 +59,13 @@ CompileOutcome compile_author_texts(const CompileRequest& request) {
       refuse_overwriting(text, output);
   }
 
-  // The compiler deletes the texts it reads: it reads copies.
-  const platform::ScratchFolder scratch("scenario_tool-");
-  const app::ScenarioFileNames copies =
-      app::scenario_file_names(scratch.path().string(), request.line_id, request.train_number);
-  write_copy(line_text, copies.line_text);
-  write_copy(run_text, copies.run_text);
-
   std::int32_t j = request.write_line_data ? 1 : 0;
-  const auto stamp_conflict =
-      finish::memorizza_percorso(records, {copies.line_text, copies.run_text},
-                                 {out.line_data, out.scenario_table, out.cell_file}, j);
+  const finish::Outcome written = finish::memorizza_percorso(
+      records, texts, {out.line_data, out.scenario_table, out.cell_file}, j);
   CompileOutcome outcome;
-  if (stamp_conflict) {
-    outcome.state.error_code = std::stoi(*stamp_conflict);
-    return outcome;
-  }
   outcome.state = records.state;
-  // Without a track nothing is written.
-  if (!records.cells.empty()) {
-    if (records.write_line_data != 0)
+  if (written == finish::Outcome::kComplete) {
+    if (records.plan)
       outcome.files_written.push_back(out.line_data);
     outcome.files_written.push_back(out.scenario_table);
     outcome.files_written.push_back(out.cell_file);

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "finish/error_catalogue.h"
+#include "compiler/error_codes.h"
 #include "test_support.h"
 #include "tools/exit_codes.h"
 #include "tools/tool_test_support.h"
@@ -94,7 +94,7 @@ std::string expected_message(const BrokenText& c, const std::string& line_path,
   message += "errore " + std::to_string(c.code);
   if (!c.km.empty())
     message += " a km " + c.km;
-  return message + ": " + std::string(finish::error_meaning(c.code)->text);
+  return message + ": " + std::string(compiler::find_error_code(c.code)->meaning);
 }
 
 TEST(CompileCommand, ReportsEachCodeWithItsTextLineAndKilometre) {
@@ -183,7 +183,7 @@ TEST(CompileCommand, Code25NamesTheFieldTheTrapCaught) {
                                      "--line-id", "P", "--train", "1", "--out", folder.file("o")});
   EXPECT_EQ(run.status, kExitErrorRecorded);
   EXPECT_EQ(run.err, folder.file("r.txt") +
-                         ":2: errore 25: " + std::string(finish::error_meaning(25)->text) +
+                         ":2: errore 25: " + std::string(compiler::find_error_code(25)->meaning) +
                          " (campo non numerico: \"otto\")\n");
 }
 

@@ -1,6 +1,6 @@
 #include "tools/tool.h"
 
-#include "finish/error_catalogue.h"
+#include "compiler/error_codes.h"
 #include "platform/file_error.h"
 #include "tools/binary_inputs.h"
 #include "tools/builtin_texts.h"
@@ -23,8 +23,8 @@ int texts(std::span<const std::string> args, std::ostream& out) {
 
 int codes(std::span<const std::string> args, std::ostream& out) {
   const CommandLine command({.name = "codes", .options = {}, .flags = {}, .arguments = 0}, args);
-  for (const finish::ErrorMeaning& entry : finish::error_catalogue())
-    out << entry.code << '\t' << entry.text << '\n';
+  for (const compiler::ErrorCode& code : compiler::error_codes())
+    out << code.number << '\t' << code.meaning << '\n';
   return kExitOk;
 }
 

@@ -1,6 +1,6 @@
 #include "app/compile_error_message.h"
 
-#include "finish/error_catalogue.h"
+#include "compiler/error_codes.h"
 #include "records/kilometre_text.h"
 
 namespace scenario::app {
@@ -26,8 +26,8 @@ std::string source_of(const records::CompileState& state) {
 
 // The catalogue's meaning, followed by what the compiler's trap caught.
 std::string meaning_of(const records::CompileState& state) {
-  const auto meaning = finish::error_meaning(state.error_code);
-  std::string text = meaning ? std::string(meaning->text) : "codice sconosciuto";
+  const compiler::ErrorCode* code = compiler::find_error_code(state.error_code);
+  std::string text = code != nullptr ? std::string(code->meaning) : "codice sconosciuto";
   if (!state.detail.empty())
     text += " (" + state.detail + ")";
   return text;
@@ -43,12 +43,20 @@ std::string compile_error_message(const records::CompileState& state) {
 ErrorReport error_report(const records::CompileState& state, const AuthorTexts& texts) {
   ErrorReport report;
   report.code = state.error_code;
-  const auto meaning = finish::error_meaning(state.error_code);
-  if (meaning && meaning->has_position)
+  const compiler::ErrorCode* code = compiler::find_error_code(state.error_code);
+  if (code != nullptr && code->own_position)
     report.position = state.error_position;
-  if (state.text == records::SourceText::kLine)
+  // The text the code blames, or for codes of either text the one that was
+  // being read.
+  compiler::Blame blame = code != nullptr ? code->blame : compiler::Blame::kNone;
+  if (blame == compiler::Blame::kTextBeingRead) {
+    blame = state.text == records::SourceText::kLine  ? compiler::Blame::kLineText
+            : state.text == records::SourceText::kRun ? compiler::Blame::kRunText
+                                                      : compiler::Blame::kNone;
+  }
+  if (blame == compiler::Blame::kLineText)
     report.file = texts.line_text;
-  else if (state.text == records::SourceText::kRun)
+  else if (blame == compiler::Blame::kRunText)
     report.file = texts.run_text;
   if (report.file && state.line > 0)
     report.line = state.line;

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/compile_error_message.h"
+#include "app/description_text_files.h"
 #include "app/exit_status.h"
 #include "docs/driver_documents.h"
 #include "finish/memorizza_percorso.h"
@@ -44,8 +45,8 @@ int Form1::load() {
   dati_rallentamenti();
   dati_scheda();
   std::int32_t j = 1;
-  if (auto stamp_conflict = memorizza_percorso(j))
-    return errore(*stamp_conflict);
+  if (!memorizza_percorso(j))
+    return errore(std::to_string(records_.state.error_code));
   return report_outcome();
 }
 
@@ -70,12 +71,16 @@ void Form1::dati_scheda() {
   docs::dati_scheda(file_names().train_sheet);
 }
 
-std::optional<std::string> Form1::memorizza_percorso(std::int32_t& j) {
+// False after a stamp conflict, whose code is in the compile state: then no
+// binary file has been written.
+bool Form1::memorizza_percorso(std::int32_t& j) {
   const ScenarioFileNames names = file_names();
   records_.line_id = line_id_;
   records_.train_number = train_number_;
-  return finish::memorizza_percorso(records_, {names.line_text, names.run_text},
-                                    {names.line_data, names.scenario_table, names.cell_file}, j);
+  const compiler::DescriptionTexts texts = take_description_texts(names);
+  return finish::memorizza_percorso(records_, texts,
+                                    {names.line_data, names.scenario_table, names.cell_file},
+                                    j) != finish::Outcome::kStampConflict;
 }
 
 int Form1::report_outcome() const {

@@ -42,7 +42,7 @@ class Form1 {
   void dati_note();
   void dati_rallentamenti();
   void dati_scheda();
-  std::optional<std::string> memorizza_percorso(std::int32_t& j);
+  bool memorizza_percorso(std::int32_t& j);
   int report_outcome() const;
 
   platform::Display& display_;

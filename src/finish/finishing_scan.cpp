@@ -1,37 +1,143 @@
 #include "finish/finishing_scan.h"
 
-#include "finish/abatement_points.h"
-#include "finish/section_end_walk.h"
-#include "finish/section_windows.h"
-#include "finish/signal_after_section.h"
-#include "finish/spacing_points.h"
-#include "finish/warning_point_signals.h"
+#include <algorithm>
+
+#include "compiler/error_codes.h"
+#include "records/track_geometry.h"
 
 namespace scenario::finish {
 namespace {
 
+using records::CellArray;
+using records::CompileState;
+
 // Sections slower than this get points along them.
 constexpr std::int16_t kSpacedBelowSpeed = 110;
+// Step A: cells looked back from a warning point, and the lowest signal cell.
+constexpr std::int32_t kCellsLookedBack = 20;
+constexpr std::int32_t kLowestSignalCell = 3;
+// Step B1: the three windows, cells before the start, nearest first.
+struct Window {
+  std::int32_t nearest;
+  std::int32_t farthest;
+};
+constexpr Window kWindows[] = {{5, 7}, {11, 13}, {18, 20}};
+// Step B2: cells between points along a section.
+constexpr std::int32_t kSpacing = 8;
+// Step B4: cells looked ahead from a section's end for a signal.
+constexpr std::int32_t kCellsLookedAhead = 12;
 
-void finish_slow_section(records::CellArray& cells, std::int32_t start,
-                         records::CompileState& state) {
-  place_window_points(cells, start, state);
-  const std::int32_t end = cells[start].value_a < kSpacedBelowSpeed
-                               ? place_spacing_points(cells, start, state)
-                               : walk_to_section_end(cells, start, state);
-  cover_first_signal_after_section(cells, end, state);
+std::int32_t last_cell(const CellArray& cells) {
+  return static_cast<std::int32_t>(cells.size()) - 1;
+}
+
+void fail_at_cell(CompileState& state, std::int32_t code, std::int32_t cell) {
+  state.fail_at(code, static_cast<std::int32_t>(records::cell_start_metre(cell)));
+}
+
+// Places a point of 180 km/h at cell `k` when that cell exists and is free;
+// says whether it did.
+bool place_point_if_free(CellArray& cells, std::int32_t k) {
+  if (k < 0 || k > last_cell(cells) || !records::is_free(cells[k]))
+    return false;
+  cells[k].type = records::kAbatementWithSpeed;
+  cells[k].value_a = kPointSpeed;
+  return true;
+}
+
+// Lowers the point at cell `k` to 180 when it is faster, when cell `k`
+// holds a point; says whether it does.
+bool cap_point_if_present(CellArray& cells, std::int32_t k) {
+  if (k < 0 || k > last_cell(cells) || cells[k].type != records::kAbatementWithSpeed)
+    return false;
+  cells[k].value_a = static_cast<std::int16_t>(minimo(kPointSpeed, cells[k].value_a));
+  return true;
+}
+
+// Step A for the warning point at cell `warning`.
+void cover_signals_behind_warning_point(CellArray& cells, std::int32_t warning,
+                                        CompileState& state) {
+  for (std::int32_t back = 1; back <= kCellsLookedBack; ++back) {
+    const std::int32_t signal = warning - back;
+    if (signal < kLowestSignalCell)
+      return;
+    if (cells[signal].type != records::kSignal)
+      continue;
+    // A free cell is preferred to an existing point, even when the point
+    // lies nearer the signal.
+    if (!place_point_if_free(cells, signal - 1) && !place_point_if_free(cells, signal - 2) &&
+        !cap_point_if_present(cells, signal - 1) && !cap_point_if_present(cells, signal - 2)) {
+      fail_at_cell(state, compiler::kErrorSignalNotCovered, signal);
+    }
+  }
+}
+
+// Step B1.
+void place_window_points(CellArray& cells, std::int32_t start, CompileState& state) {
+  for (const Window& window : kWindows) {
+    if (start <= window.farthest)
+      continue;
+    bool placed = false;
+    for (std::int32_t back = window.nearest; back <= window.farthest && !placed; ++back)
+      placed = place_point_if_free(cells, start - back);
+    if (!placed)
+      fail_at_cell(state, compiler::kErrorWindowTaken, start);
+  }
+}
+
+// Steps B2 and B3: walks from the cell after `start` to the section's end
+// cell, the first of type 2, and returns it; with `spaced`, places the
+// points along the way. The walk never goes past the last cell: without an
+// end cell (a slow order so short that its start replaced its end, and no
+// later section) it records error 241 at the start and returns the last
+// cell.
+std::int32_t walk_section(CellArray& cells, std::int32_t start, bool spaced, CompileState& state) {
+  // Cells walked since the last point, the cell of that point being 0.
+  std::int32_t walked = 0;
+  for (std::int32_t cell = start + 1; cell <= last_cell(cells); ++cell) {
+    if (spaced && ++walked == kSpacing) {
+      if (place_point_if_free(cells, cell)) {
+        walked = 0;
+      } else if (place_point_if_free(cells, cell - 1)) {
+        walked = 1;
+      } else if (place_point_if_free(cells, cell + 1)) {
+        walked = -1;
+      } else {
+        // The count goes on past 8 and never meets it again.
+        fail_at_cell(state, compiler::kErrorNoRoomForPoint, cell);
+      }
+    }
+    if (cells[cell].type == records::kSlowEnd)
+      return cell;
+  }
+  fail_at_cell(state, compiler::kErrorSectionEndMissing, start);
+  return last_cell(cells);
+}
+
+// Step B4.
+void cover_first_signal_after_section(CellArray& cells, std::int32_t end, CompileState& state) {
+  const std::int32_t last = std::min(end + kCellsLookedAhead, last_cell(cells));
+  for (std::int32_t cell = end; cell <= last; ++cell) {
+    if (cells[cell].type != records::kSignal)
+      continue;
+    if (!place_point_if_free(cells, cell - 1) && !place_point_if_free(cells, cell - 2))
+      fail_at_cell(state, compiler::kErrorNoRoomForPoint, end);
+    return;
+  }
 }
 
 }  // namespace
 
-void finishing_scan(records::CellArray& cells, records::CompileState& state) {
+void finishing_scan(CellArray& cells, CompileState& state) {
   const std::int32_t last_scanned = last_cell(cells) - 2;
   for (std::int32_t cell = 1; cell <= last_scanned; ++cell) {
-    if (cells[cell].type == records::kWarningPoint) {
+    if (cells[cell].type == records::kWarningPoint)
       cover_signals_behind_warning_point(cells, cell, state);
-    }
     if (cells[cell].type == records::kSlowStart) {
-      finish_slow_section(cells, cell, state);
+      place_window_points(cells, cell, state);
+      const bool spaced = cells[cell].value_a < kSpacedBelowSpeed;
+      const std::int32_t end = walk_section(cells, cell, spaced, state);
+      cover_first_signal_after_section(cells, end, state);
     }
   }
 }

@@ -3,8 +3,8 @@
 #include <limits>
 #include <optional>
 
-#include "line/line_errors.h"
 #include "records/rounding.h"
+#include "records/track_geometry.h"
 #include "text/compile_failure.h"
 
 namespace scenario::line {
@@ -14,7 +14,7 @@ namespace {
 // gradient or a terrain stretch at the same position. The range test keeps
 // it below N; none for a position before the start of the line.
 std::optional<std::size_t> board_cell(std::int32_t position) {
-  const double k = records::round_half_even(position / 50.0 + 1.0);
+  const std::int64_t k = records::item_cell(position);
   if (k < 0)
     return std::nullopt;
   return static_cast<std::size_t>(k);
@@ -38,7 +38,7 @@ void memo_indicatori_v_max(LineCompilation& line, std::int32_t posizione,
                            const SpeedIndicatorValues& values) {
   records::CellRecord& cell = line.records.cells[*board_cell(posizione)];
   if (!records::is_free(cell)) {
-    line.records.state.fail(kErrorSpeedIndicatorCell, records::SourceText::kLine,
+    line.records.state.fail(compiler::kErrorSpeedIndicatorCell, records::SourceText::kLine,
                             line.keyword_line);
     return;
   }
@@ -54,7 +54,7 @@ void memo_indicatori_v_max(LineCompilation& line, std::int32_t posizione,
   cell.value_d = stripes;
 }
 
-Outcome compile_speed_indicator(LineCompilation& line) {
+EntryOutcome compile_speed_indicator(LineCompilation& line) {
   text::FieldReader& reader = line.reader;
   const std::int32_t posizione = reader.read_int32();
   SpeedIndicatorValues values;
@@ -66,34 +66,34 @@ Outcome compile_speed_indicator(LineCompilation& line) {
   values.vbd = reader.read_int32();
   values.vcd = reader.read_int32();
   values.strisced = reader.read_int16();
-  if (test_on_track(line, posizione) != Outcome::kGoOn)
-    return Outcome::kEndOfLine;
+  if (test_on_track(line, posizione) != EntryOutcome::kGoOn)
+    return EntryOutcome::kEndOfText;
   if (!board_cell(posizione))
-    return line.stop_at(kErrorBoardBeforeLineStart, posizione);
+    return line.stop_at(compiler::kErrorBoardBeforeLineStart, posizione);
   memo_indicatori_v_max(line, posizione, values);
   if (line.records.state.error_code > 0)
-    return line.stop_at(kErrorSpeedIndicatorCell, posizione);
-  return Outcome::kGoOn;
+    return line.stop_at(compiler::kErrorSpeedIndicatorCell, posizione);
+  return EntryOutcome::kGoOn;
 }
 
-Outcome compile_sign_board(LineCompilation& line) {
+EntryOutcome compile_sign_board(LineCompilation& line) {
   const std::int32_t position = line.reader.read_int32();
   std::string board_text = line.reader.read_counted_text();
-  if (test_on_track(line, position) != Outcome::kGoOn)
-    return Outcome::kEndOfLine;
+  if (test_on_track(line, position) != EntryOutcome::kGoOn)
+    return EntryOutcome::kEndOfText;
   const std::optional<std::size_t> k = board_cell(position);
   if (!k)
-    return line.stop_at(kErrorBoardBeforeLineStart, position);
+    return line.stop_at(compiler::kErrorBoardBeforeLineStart, position);
   if (line.next_board_slot < 0)
-    return line.stop_at(kErrorNoBoardSlotLeft, position);
+    return line.stop_at(compiler::kErrorNoBoardSlotLeft, position);
   records::CellRecord& cell = line.records.cells[*k];
   if (!records::is_free(cell))
-    return line.stop_at(kErrorSignBoardCell, position);
+    return line.stop_at(compiler::kErrorSignBoardCell, position);
   cell.type = records::kSignBoard;
   cell.value_a = static_cast<std::int16_t>(line.next_board_slot);
   line.records.header[static_cast<std::size_t>(line.next_board_slot)].text = std::move(board_text);
   --line.next_board_slot;
-  return Outcome::kGoOn;
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::line

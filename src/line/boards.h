@@ -29,10 +29,10 @@ void memo_indicatori_v_max(LineCompilation& line, std::int32_t posizione,
                            const SpeedIndicatorValues& values);
 
 // An "indicatori_vmax" entry: position, then the left and right side.
-Outcome compile_speed_indicator(LineCompilation& line);
+EntryOutcome compile_speed_indicator(LineCompilation& line);
 
 // A "cartello_indicatore" entry (position, text): a sign board whose text
 // takes the next header slot from 80 downward.
-Outcome compile_sign_board(LineCompilation& line);
+EntryOutcome compile_sign_board(LineCompilation& line);
 
 }  // namespace scenario::line

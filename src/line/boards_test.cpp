@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 #include "text/compile_failure.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 TEST(SpeedIndicators, PackEachRankAndTheStripes) {
   const CompiledLine line =
@@ -73,7 +75,6 @@ TEST(Boards, BoardsMayReplaceATunnelMarkerButNothingElse) {
     EXPECT_EQ(line.state().error_position, 100) << c.second;
     EXPECT_EQ(line.state().line, 5) << c.second;
     EXPECT_TRUE(line.hand_over.hard_stop) << c.second;
-    EXPECT_FALSE(line.text_left) << c.second;
     EXPECT_EQ(line.cell(3).value_a, 2000) << c.second;  // the first board stays
     EXPECT_EQ(line.records.header[80].text, "") << c.second;
     EXPECT_EQ(line.cell(0).gradient, 0) << c.second;  // the line is not finished

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 const records::TableRecord& slot(const CompiledLine& line, int s) {
   return line.records.header[s];
@@ -62,7 +64,6 @@ TEST(GeneralSection, SignalRepetition) {
                                            std::string(c.entry) + "\r\n[fine]\r\n");
     EXPECT_EQ(line.state().error_code, c.code) << c.entry;
     EXPECT_EQ(line.hand_over.hard_stop, c.code != 0) << c.entry;
-    EXPECT_FALSE(line.text_left) << c.entry;
     EXPECT_EQ(slot(line, 86).long_a, c.start) << c.entry;
     EXPECT_EQ(slot(line, 86).long_b, c.end) << c.entry;
     EXPECT_EQ(slot(line, 86).long_c, c.codes) << c.entry;
@@ -94,7 +95,6 @@ TEST(GeneralSection, LengthErrorsStopBeforeTheCellsExist) {
     EXPECT_EQ(line.state().text, records::SourceText::kLine) << c.text;
     EXPECT_EQ(line.state().line, c.line) << c.text;
     EXPECT_TRUE(line.hand_over.hard_stop) << c.text;
-    EXPECT_FALSE(line.text_left) << c.text;
     EXPECT_TRUE(line.records.cells.empty()) << c.text;
     EXPECT_FALSE(line.records.plan.has_value()) << c.text;
   }

@@ -1,7 +1,6 @@
 #include "line/gradients.h"
 
-#include "line/line_errors.h"
-#include "records/rounding.h"
+#include "records/track_geometry.h"
 
 namespace scenario::line {
 namespace {
@@ -18,27 +17,27 @@ void write_carried_gradient(LineCompilation& line) {
 
 }  // namespace
 
-Outcome compile_gradient(LineCompilation& line) {
+EntryOutcome compile_gradient(LineCompilation& line) {
   const std::int32_t position = line.reader.read_int32();
   const std::int32_t gradient = line.reader.read_int32();
-  if (test_on_track(line, position) != Outcome::kGoOn)
-    return Outcome::kEndOfLine;
+  if (test_on_track(line, position) != EntryOutcome::kGoOn)
+    return EntryOutcome::kEndOfText;
   if (gradient < kLowestGradient || gradient > kHighestGradient) {
-    return line.stop_at(kErrorGradientOutOfRange, position);
+    return line.stop_at(compiler::kErrorGradientOutOfRange, position);
   }
-  const auto k = static_cast<std::int32_t>(records::round_half_even(position / 50.0));
+  const auto k = static_cast<std::int32_t>(records::stretch_first_cell(position));
   // At least one cell is written, so an entry at or behind the fill index
   // still moves it on by one; entries out of order can push it off the end.
   if (k > 0) {
     do {
       if (line.fill_index > line.last_cell()) {
-        return line.stop_at(kErrorGradientFillPastTrack, position);
+        return line.stop_at(compiler::kErrorGradientFillPastTrack, position);
       }
       write_carried_gradient(line);
     } while (line.fill_index < k);
   }
   line.previous_gradient = gradient;
-  return Outcome::kGoOn;
+  return EntryOutcome::kGoOn;
 }
 
 void fill_last_gradient(LineCompilation& line) {

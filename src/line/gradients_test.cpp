@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 TEST(Gradients, EachGradientFillsTheCellsUpToTheNextOne) {
   const CompiledLine line = compile_text(
@@ -42,7 +44,6 @@ TEST(Gradients, OnlyGradientsThatFitTheCellFieldAreTaken) {
     EXPECT_EQ(line.state().error_position, 300) << gradient;
     EXPECT_EQ(line.state().line, 5) << gradient;
     EXPECT_TRUE(line.hand_over.hard_stop) << gradient;
-    EXPECT_FALSE(line.text_left) << gradient;
     EXPECT_EQ(line.cell(5).gradient, 0) << gradient;  // the previous one was not written
   }
 }

@@ -3,17 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "compiler/error_codes.h"
 #include "records/scenario_records.h"
 #include "text/field_reader.h"
+#include "text/keyword_reader.h"
 
 namespace scenario::line {
 
-// How a section or an entry leaves the compilation of the line text.
-enum class Outcome {
-  kGoOn,       // read on
-  kEndOfLine,  // stop reading and finish the line as at the end of the text
-  kHardStop,   // leave the compiler at once; the run text is not compiled
-};
+using text::EntryOutcome;
 
 // Terrain stretches read so far, for the 150 m rule.
 struct StretchHistory {
@@ -23,8 +20,8 @@ struct StretchHistory {
 
 // The working state of one compilation of a line text.
 struct LineCompilation {
-  LineCompilation(records::ScenarioRecords& target, std::string text)
-      : records(target), reader(std::move(text)) {}
+  LineCompilation(records::ScenarioRecords& target, std::string_view text)
+      : records(target), reader(text) {}
 
   records::ScenarioRecords& records;
   text::FieldReader reader;
@@ -42,22 +39,16 @@ struct LineCompilation {
   // N, the last cell index.
   std::int32_t last_cell() const { return static_cast<std::int32_t>(records.cells.size()) - 1; }
 
-  // Reads the next field as the keyword field.
-  void read_keyword() {
-    keyword = reader.read_text();
-    keyword_line = reader.field_line();
-  }
-
   // Records `code` against the current entry, keeping the error position,
   // and stops the compiler.
-  Outcome stop(std::int32_t code) {
+  EntryOutcome stop(std::int32_t code) {
     records.state.fail(code, records::SourceText::kLine, keyword_line);
-    return Outcome::kHardStop;
+    return EntryOutcome::kStop;
   }
   // The same, with the position the error concerns.
-  Outcome stop_at(std::int32_t code, std::int32_t position) {
+  EntryOutcome stop_at(std::int32_t code, std::int32_t position) {
     records.state.fail_at(code, position, records::SourceText::kLine, keyword_line);
-    return Outcome::kHardStop;
+    return EntryOutcome::kStop;
   }
 };
 
@@ -65,6 +56,12 @@ struct LineCompilation {
 // when (position + 100) / 50 exceeds N, error 15 is recorded with the
 // position and the line ends there. Returns kGoOn for a position on the
 // track.
-Outcome test_on_track(LineCompilation& line, std::int32_t position);
+inline EntryOutcome test_on_track(LineCompilation& line, std::int32_t position) {
+  if (!records::beyond_track(position, records::kItemRangeMargin, line.last_cell()))
+    return EntryOutcome::kGoOn;
+  line.records.state.fail_at(compiler::kErrorBeyondTrack, position, records::SourceText::kLine,
+                             line.keyword_line);
+  return EntryOutcome::kEndOfText;
+}
 
 }  // namespace scenario::line

@@ -1,68 +1,80 @@
 #include "line/line_compiler.h"
 
+#include <array>
+
+#include "line/boards.h"
 #include "line/general_section.h"
 #include "line/gradients.h"
 #include "line/kilometric_sort.h"
 #include "line/line_compilation.h"
-#include "line/line_entries.h"
-#include "line/line_errors.h"
 #include "line/plan_geometry.h"
-#include "platform/files.h"
-#include "text/keyword_match.h"
+#include "line/terrain_stretches.h"
 
 namespace scenario::line {
 namespace {
 
-// Everything before the first field that holds "[generale]" is passed over.
-// A text that ends before, or with that field, has no general section.
-Outcome find_general_section(LineCompilation& line) {
-  while (true) {
-    if (line.reader.at_end())
-      return line.stop(kErrorNoGeneralSection);
-    line.read_keyword();
-    if (line.reader.at_end())
-      return line.stop(kErrorNoGeneralSection);
-    if (text::contains_any_case(line.keyword, "[generale]"))
-      return Outcome::kGoOn;
-  }
+bool computes_plan(const LineCompilation& line) {
+  return line.records.plan.has_value();
 }
 
-// Everything that reads the text. Returns kGoOn or kEndOfLine when the line
-// is to be finished, kHardStop when the compiler stops at once.
-Outcome read_line_text(LineCompilation& line) {
-  if (find_general_section(line) == Outcome::kHardStop)
-    return Outcome::kHardStop;
-  if (compile_general_section(line) == Outcome::kHardStop)
-    return Outcome::kHardStop;
+// After "[generale]" every entry is recognised by its keyword alone,
+// wherever it stands, in any letter case; curves only where the plan is
+// computed (elsewhere a curve's values are read as keyword fields).
+constexpr std::array<text::EntryKind<LineCompilation>, 5> kLineEntries = {{
+    {{"pendenza"}, compile_gradient},
+    {{"curva"}, compile_curve, computes_plan},
+    {{"montagna"}, compile_terrain_stretch},
+    {{"indicatori_v"}, compile_speed_indicator},
+    {{"indicat", "cartello"}, compile_sign_board},
+}};
+
+EntryOutcome compile_entries(LineCompilation& line) {
+  while (auto keyword = text::next_keyword(line.reader, text::kEntryDashRule)) {
+    line.keyword = *keyword;
+    line.keyword_line = line.reader.field_line();
+    if (const EntryOutcome outcome =
+            text::compile_entry<LineCompilation>(*keyword, kLineEntries, line);
+        outcome != EntryOutcome::kGoOn)
+      return outcome;
+  }
+  return EntryOutcome::kGoOn;
+}
+
+// Everything that reads the text. Returns kGoOn or kEndOfText when the line
+// is to be finished, kStop when the compiler stops at once.
+EntryOutcome read_line_text(LineCompilation& line) {
+  if (!text::find_general_section(line.reader)) {
+    line.keyword_line = line.reader.field_line();
+    return line.stop(compiler::kErrorNoGeneralSection);
+  }
+  if (compile_general_section(line) == EntryOutcome::kStop)
+    return EntryOutcome::kStop;
   // Without a length there is no cell array to compile the line into.
   if (line.records.cells.empty())
-    return line.stop_at(kErrorNoLineLength, 0);
+    return line.stop_at(compiler::kErrorNoLineLength, 0);
   progressive_ordina(line.records.header);
-  if (line.records.write_line_data != 0)
+  if (computes_plan(line))
     start_plan(*line.records.plan);
   return compile_entries(line);
 }
 
 void finish_line(LineCompilation& line) {
   fill_last_gradient(line);
-  if (line.records.write_line_data != 0)
+  if (computes_plan(line))
     finish_plan(line);
 }
 
 }  // namespace
 
-LineHandOver compile_line(records::ScenarioRecords& records, const std::string& path) {
+LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text) {
   // The track exists only once this text has given its length.
-  records.cells.clear();
-  records.plan.reset();
-  if (!platform::file_exists(path)) {
-    records.state.fail(kErrorNoLineText, records::SourceText::kLine);
+  records.clear_track();
+  if (!text) {
+    records.state.fail(compiler::kErrorNoLineText, records::SourceText::kLine);
     return {.hard_stop = true};
   }
-  LineCompilation line(records, platform::read_file(path));
-  const Outcome outcome = read_line_text(line);
-  platform::remove_file(path);
-  if (outcome == Outcome::kHardStop)
+  LineCompilation line(records, *text);
+  if (read_line_text(line) == EntryOutcome::kStop)
     return {.hard_stop = true};
   finish_line(line);
   return {.hard_stop = false, .next_board_slot = line.next_board_slot};

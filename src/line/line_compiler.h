@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
+#include <string_view>
 
 #include "records/scenario_records.h"
 
@@ -15,9 +16,9 @@ struct LineHandOver {
   std::int32_t next_board_slot = records::kFirstBoardTextSlot;
 };
 
-// Compiles the line description text at `path` into the records and deletes
-// the text. Problems are recorded in records.state; an unexpected failure
-// throws text::CompileFailure for the compiler's trap.
-LineHandOver compile_line(records::ScenarioRecords& records, const std::string& path);
+// Compiles the content of a line description text into the records (none:
+// no line text, code 101). Problems are recorded in records.state; an
+// unexpected failure throws text::CompileFailure for the compiler's trap.
+LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text);
 
 }  // namespace scenario::line

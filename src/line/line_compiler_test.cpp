@@ -6,23 +6,23 @@
 
 #include <bit>
 
-#include "line/dati_linea.h"
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
+#include "line/builtin_line.h"
 #include "line/line_text_fixture.h"
 #include "text/compile_failure.h"
+#include "text/line_list.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 using records::PlanArray;
 
 class BuiltinLineCompiled : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    scenario::testing::TempFolder folder;
-    const std::string path = folder.file("Velbrio_Dolvena_linea.txt");
-    dati_linea(path);
-    compiled_ = new CompiledLine(compile_text(scenario::testing::read_bytes(path)));
+    compiled_ = new CompiledLine(compile_text(text::render_lines(builtin_line())));
   }
   static void TearDownTestSuite() { delete compiled_; }
 
@@ -37,7 +37,6 @@ class BuiltinLineCompiled : public ::testing::Test {
 TEST_F(BuiltinLineCompiled, GivesTheLineValuesWithoutErrorAndDeletesTheText) {
   EXPECT_EQ(line().state().error_code, 0);
   EXPECT_EQ(line().state().error_position, 0);
-  EXPECT_FALSE(line().text_left);
   EXPECT_FALSE(line().hand_over.hard_stop);
   EXPECT_EQ(line().hand_over.next_board_slot, 77);
 
@@ -193,15 +192,15 @@ TEST_F(BuiltinLineCompiled, PlanCoordinatesMatchTheReferenceBitForBit) {
   }
 }
 
-TEST(CompileLine, AMissingTextStopsWith101) {
-  scenario::testing::TempFolder folder;
+TEST(CompileLine, NoTextStopsWith101) {
   records::ScenarioRecords records;
-  records.cells.resize(5);  // left from before: the track is built anew
-  const LineHandOver hand_over = compile_line(records, folder.file("nessuna_linea.txt"));
+  records.write_line_data = 1;
+  records.create_track(100);  // left from before: the track is built anew
+  const LineHandOver hand_over = compile_line(records, std::nullopt);
   EXPECT_TRUE(hand_over.hard_stop);
   EXPECT_EQ(records.state.error_code, kErrorNoLineText);
   EXPECT_TRUE(records.cells.empty());
-  EXPECT_TRUE(folder.entries().empty());
+  EXPECT_FALSE(records.plan.has_value());
 }
 
 TEST(CompileLine, TextsWithoutAGeneralSectionStopWith102) {
@@ -216,7 +215,6 @@ TEST(CompileLine, TextsWithoutAGeneralSectionStopWith102) {
     const CompiledLine compiled = compile_text(text);
     EXPECT_EQ(compiled.state().error_code, kErrorNoGeneralSection) << text;
     EXPECT_TRUE(compiled.hand_over.hard_stop) << text;
-    EXPECT_FALSE(compiled.text_left) << text;
     EXPECT_TRUE(compiled.records.cells.empty()) << text;
   }
   EXPECT_EQ(compile_text("note\r\n[Generale]\r\nlunghezza percorso, 0").state().error_code, 0);
@@ -248,12 +246,9 @@ TEST(CompileLine, AnEntryCutOffByTheEndOfTheTextIsTheCompilersOwnFailure) {
        4},
   };
   for (const auto& c : cases) {
-    scenario::testing::TempFolder folder;
-    const std::string path = folder.file("Prova_linea.txt");
-    scenario::testing::write_bytes(path, c.text);
     records::ScenarioRecords records;
     try {
-      compile_line(records, path);
+      compile_line(records, c.text);
       ADD_FAILURE() << "no failure for: " << c.text;
     } catch (const text::CompileFailure& failure) {
       EXPECT_EQ(failure.line(), c.line) << c.text;

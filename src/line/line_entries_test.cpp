@@ -1,12 +1,14 @@
-#include "line/line_entries.h"
+#include "line/line_compiler.h"
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 TEST(LineEntries, KeywordsAreFoundAnywhereInTheFieldInAnyCase) {
   const CompiledLine line =
@@ -78,7 +80,6 @@ TEST(LineEntries, AnEntryBeyondTheTrackEndsTheLineButKeepsWhatCameBefore) {
     EXPECT_EQ(line.state().error_position, c.position) << c.entry;
     EXPECT_EQ(line.state().line, 6) << c.entry;
     EXPECT_FALSE(line.hand_over.hard_stop) << c.entry;
-    EXPECT_FALSE(line.text_left) << c.entry;
     // The line is finished as at the end of the text: the gradient carried
     // so far fills the cells, the plan runs straight on.
     EXPECT_EQ(line.cell(1).gradient, 103) << c.entry;

@@ -5,31 +5,23 @@
 #include <string>
 
 #include "line/line_compiler.h"
-#include "platform/files.h"
-#include "test_support.h"
 
 namespace scenario::line {
 
 struct CompiledLine {
   records::ScenarioRecords records;
   LineHandOver hand_over;
-  bool text_left = false;  // the line text still on disk afterwards
 
   const records::CellRecord& cell(std::size_t k) const { return records.cells.at(k); }
   const records::CompileState& state() const { return records.state; }
 };
 
-// Writes `text` as the line description text into a fresh folder and
-// compiles it. The compiler's own failure (text::CompileFailure) passes
-// through.
+// Compiles `text` as a line description text. The compiler's own failure
+// (text::CompileFailure) passes through.
 inline CompiledLine compile_text(const std::string& text, std::int32_t write_line_data = 1) {
-  scenario::testing::TempFolder folder;
-  const std::string path = folder.file("Prova_linea.txt");
-  scenario::testing::write_bytes(path, text);
   CompiledLine compiled;
   compiled.records.write_line_data = write_line_data;
-  compiled.hand_over = compile_line(compiled.records, path);
-  compiled.text_left = platform::file_exists(path);
+  compiled.hand_over = compile_line(compiled.records, text);
   return compiled;
 }
 

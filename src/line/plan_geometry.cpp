@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "line/line_errors.h"
 #include "text/keyword_match.h"
 
 namespace scenario::line {
@@ -49,21 +48,21 @@ PlanWalk::PlanWalk(PlanArray& plan, std::int32_t cursor)
       x1_(plan.value(cursor - 1, PlanArray::kX)),
       y1_(plan.value(cursor - 1, PlanArray::kY)) {}
 
-Outcome compile_curve(LineCompilation& line) {
+EntryOutcome compile_curve(LineCompilation& line) {
   const std::int32_t start = line.reader.read_int32();
   const std::int32_t length = line.reader.read_int32();
-  if (test_on_track(line, start) != Outcome::kGoOn)
-    return Outcome::kEndOfLine;
+  if (test_on_track(line, start) != EntryOutcome::kGoOn)
+    return EntryOutcome::kEndOfText;
   std::optional<double> c = curvature_of(line.keyword);
   if (!c)
-    return line.stop(kErrorPlan);
+    return line.stop(compiler::kErrorPlan);
   if (text::contains_any_case(line.keyword, "s"))
     c = -*c;
 
   PlanArray& plan = *line.records.plan;
   const std::int64_t end = std::int64_t{start} + length;
   if (std::max<std::int64_t>(start, end) > plan.last_metre()) {
-    return line.stop_at(kErrorCurveBeyondPlan, start);
+    return line.stop_at(compiler::kErrorCurveBeyondPlan, start);
   }
   PlanWalk walk(plan, line.plan_cursor);
   bool past_last_metre = false;
@@ -76,7 +75,7 @@ Outcome compile_curve(LineCompilation& line) {
     past_last_metre = walk.cursor() > kLastPlanMetre;
   }
   line.plan_cursor = walk.cursor();
-  return past_last_metre ? line.stop(kErrorPlan) : Outcome::kGoOn;
+  return past_last_metre ? line.stop(compiler::kErrorPlan) : EntryOutcome::kGoOn;
 }
 
 void finish_plan(LineCompilation& line) {

@@ -56,7 +56,7 @@ class PlanWalk {
 
 // A "curva" entry (start, length): straight up to the start, then curved up
 // to start + length, from the plan cursor on.
-Outcome compile_curve(LineCompilation& line);
+EntryOutcome compile_curve(LineCompilation& line);
 
 // At the end of the line: straight on up to metre L + 6998.
 void finish_plan(LineCompilation& line);

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 using records::PlanArray;
 
@@ -55,7 +57,6 @@ TEST(PlanGeometry, ACurveKeywordWithoutDigitStopsWith103) {
   EXPECT_EQ(line.state().error_position, 0);
   EXPECT_EQ(line.state().line, 4);
   EXPECT_TRUE(line.hand_over.hard_stop);
-  EXPECT_FALSE(line.text_left);
 }
 
 TEST(PlanGeometry, ACurveReachingBeyondThePlanIsRejectedBeforeAnyMetre) {

@@ -1,7 +1,6 @@
 #include "line/terrain_stretches.h"
 
-#include "line/line_errors.h"
-#include "records/rounding.h"
+#include "records/track_geometry.h"
 
 namespace scenario::line {
 namespace {
@@ -17,8 +16,7 @@ struct CellRange {
 };
 
 CellRange cells_of(std::int32_t inizio, std::int32_t fine) {
-  return {static_cast<std::int64_t>(records::round_half_even(inizio / 50.0)),
-          static_cast<std::int64_t>(records::round_half_even(fine / 50.0 - 1.0))};
+  return {records::stretch_first_cell(inizio), records::stretch_last_cell(fine)};
 }
 
 }  // namespace
@@ -48,19 +46,19 @@ void memo_montagna(LineCompilation& line, std::int32_t& inizio, std::int32_t& fi
   }
 }
 
-Outcome compile_terrain_stretch(LineCompilation& line) {
+EntryOutcome compile_terrain_stretch(LineCompilation& line) {
   std::int32_t inizio = line.reader.read_int32();
   std::int32_t fine = line.reader.read_int32();
   std::int32_t tipo = line.reader.read_int32();
-  if (test_on_track(line, inizio) != Outcome::kGoOn)
-    return Outcome::kEndOfLine;
+  if (test_on_track(line, inizio) != EntryOutcome::kGoOn)
+    return EntryOutcome::kEndOfText;
   const CellRange range = cells_of(inizio, fine);
   const bool writes_cells = range.first <= range.last;
   if (writes_cells && (range.first < 0 || range.last > line.last_cell())) {
-    return line.stop_at(kErrorStretchOutsideCells, inizio);
+    return line.stop_at(compiler::kErrorStretchOutsideCells, inizio);
   }
   memo_montagna(line, inizio, fine, tipo);
-  return Outcome::kGoOn;
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::line

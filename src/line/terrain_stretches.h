@@ -15,6 +15,6 @@ void memo_montagna(LineCompilation& line, std::int32_t& inizio, std::int32_t& fi
                    std::int32_t& tipo);
 
 // A "montagna" entry (start, end, type).
-Outcome compile_terrain_stretch(LineCompilation& line);
+EntryOutcome compile_terrain_stretch(LineCompilation& line);
 
 }  // namespace scenario::line

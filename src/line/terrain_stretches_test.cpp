@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "line/line_errors.h"
+#include "compiler/error_codes.h"
 #include "line/line_text_fixture.h"
 
 namespace scenario::line {
 namespace {
+
+using namespace compiler;
 
 TEST(TerrainStretches, AStretchCloseBehindThePreviousOneBecomesType3) {
   struct Case {
@@ -67,7 +69,6 @@ TEST(TerrainStretches, AStretchOutsideTheCellsIsRejected) {
     EXPECT_EQ(line.state().error_position, c.position) << c.entry;
     EXPECT_EQ(line.state().line, 4) << c.entry;
     EXPECT_TRUE(line.hand_over.hard_stop) << c.entry;
-    EXPECT_FALSE(line.text_left) << c.entry;
     EXPECT_EQ(line.cell(199).terrain, 0) << c.entry;
     EXPECT_EQ(line.cell(1).terrain, 0) << c.entry;
   }

@@ -47,9 +47,4 @@ inline bool is_free(const CellRecord& cell) {
 // Cells 0 to N; empty until the line length has been read.
 using CellArray = std::vector<CellRecord>;
 
-// N, the last cell index for a line of `length` metres:
-// round((length + 7000) / 50), halves to even. The cells reach 7000 m beyond
-// the end of the line.
-std::int32_t last_cell_index(std::int32_t length);
-
 }  // namespace scenario::records

@@ -8,6 +8,7 @@
 #include "records/compile_state.h"
 #include "records/plan_array.h"
 #include "records/table_record.h"
+#include "records/track_geometry.h"
 
 namespace scenario::records {
 
@@ -21,8 +22,25 @@ struct ScenarioRecords {
 
   HeaderTable header{};
   CellArray cells;                // empty until the line length is read
-  std::optional<PlanArray> plan;  // present only when write_line_data is set
+  std::optional<PlanArray> plan;  // see create_track
   CompileState state;
+
+  // The track of a line of `length` metres, replacing any before: cells 0
+  // to N, every field 0, and, exactly when write_line_data is nonzero, the
+  // plan array for metres 0 to L + 7000, every element unset. From here on
+  // the plan's presence is what says whether the line data are computed
+  // and written.
+  void create_track(std::int32_t length) {
+    cells.assign(static_cast<std::size_t>(last_cell_index(length)) + 1, CellRecord{});
+    plan.reset();
+    if (write_line_data != 0)
+      plan.emplace(last_plan_metre(length));
+  }
+  // No track at all, as before the line length is read.
+  void clear_track() {
+    cells.clear();
+    plan.reset();
+  }
 };
 
 }  // namespace scenario::records

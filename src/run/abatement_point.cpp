@@ -1,33 +1,28 @@
 #include "run/abatement_point.h"
 
-#include "run/cell_index.h"
-#include "run/run_error_codes.h"
+#include "records/track_geometry.h"
 #include "run/wrapped_values.h"
 
 namespace scenario::run {
 
-RowOutcome compile_abatement_row(RunCompilation& run) {
+EntryOutcome compile_abatement_row(RunCompilation& run) {
   const std::int32_t position = run.reader.read_int32();
   const std::int32_t speed = run.reader.read_int32();
   if (run.beyond_track(position))
-    return RowOutcome::kBeyondTrack;
-  const std::int64_t c = cell_index(position / 50.0);
-  if (!in_cells(run.records.cells, c)) {
-    run.reject_at(kErrorAbatementOutsideCells, position);
-    return RowOutcome::kRejected;
-  }
+    return EntryOutcome::kEndOfText;
+  const std::int64_t c = records::stretch_first_cell(position);
+  if (!run.in_cells(c))
+    return run.reject_at(compiler::kErrorAbatementOutsideCells, position);
   records::CellRecord& cell = run.records.cells[c];
-  if (!records::is_free(cell)) {
-    run.reject_at(kErrorAbatementCellTaken, position);
-    return RowOutcome::kRejected;
-  }
+  if (!records::is_free(cell))
+    return run.reject_at(compiler::kErrorAbatementCellTaken, position);
   if (speed > 0) {
     cell.type = records::kAbatementWithSpeed;
     cell.value_a = low16(wrapped(speed));
   } else {
     cell.type = records::kAbatementWithoutSpeed;
   }
-  return RowOutcome::kContinue;
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::run

@@ -1,6 +1,7 @@
 #include "run/end_of_text.h"
 
-#include "run/run_error_codes.h"
+#include "compiler/error_codes.h"
+#include "records/track_geometry.h"
 #include "run/track_fill.h"
 
 namespace scenario::run {
@@ -9,7 +10,7 @@ namespace {
 bool kilometric_references_on_cells(const records::HeaderTable& header) {
   for (const int slot :
        {records::kKilometricSlotTre, records::kKilometricSlotDue, records::kKilometricSlotUno}) {
-    if (header[slot].long_a % 50 != 0 || header[slot].long_b % 50 != 0)
+    if (!records::on_cell_grid(header[slot].long_a) || !records::on_cell_grid(header[slot].long_b))
       return false;
   }
   return true;
@@ -22,7 +23,7 @@ void finish_run_text(RunCompilation& run) {
   fill_adhesion_tail(run);
   // The references come from the line text, whose lines are gone by now.
   if (!kilometric_references_on_cells(run.records.header)) {
-    run.records.state.fail(kErrorKilometricReference, records::SourceText::kLine);
+    run.records.state.fail(compiler::kErrorKilometricReference, records::SourceText::kLine);
   }
 }
 

@@ -1,7 +1,6 @@
 #include "run/memo_rallentamento.h"
 
-#include "run/cell_index.h"
-#include "run/run_error_codes.h"
+#include "records/track_geometry.h"
 #include "run/wrapped_values.h"
 
 namespace scenario::run {
@@ -17,18 +16,20 @@ struct SlowSectionCells {
   bool has_warning, has_pre_warning;
 
   explicit SlowSectionCells(const SlowSectionRow& row)
-      : start(cell_index(row.x / 50.0 + 1)),
-        end(cell_index((static_cast<double>(row.x) + row.l) / 50.0 + 1)),
-        warning(cell_index((static_cast<double>(row.x) - kWarningDistance) / 50.0 + 1)),
-        first_pre_warning(cell_index((static_cast<double>(row.x) - kWarningDistance) / 50.0)),
+      : start(records::item_cell(row.x)),
+        end(records::item_cell(static_cast<double>(row.x) + row.l)),
+        warning(records::item_cell(static_cast<double>(row.x) - kWarningDistance)),
+        first_pre_warning(records::rounded_cell(
+            records::in_cells(static_cast<double>(row.x) - kWarningDistance))),
         has_warning(row.x > kLastStartWithoutWarning),
         has_pre_warning(has_warning && row.f_ta != 0) {}
 
   bool all_in(const records::CellArray& cells) const {
-    return in_cells(cells, start) && in_cells(cells, end) &&
-           (!has_warning || in_cells(cells, warning)) &&
-           (!has_pre_warning ||
-            (in_cells(cells, first_pre_warning) && in_cells(cells, first_pre_warning - 3)));
+    const auto in = [&](std::int64_t index) {
+      return index >= 0 && index < static_cast<std::int64_t>(cells.size());
+    };
+    return in(start) && in(end) && (!has_warning || in(warning)) &&
+           (!has_pre_warning || (in(first_pre_warning) && in(first_pre_warning - 3)));
   }
 };
 
@@ -37,13 +38,13 @@ struct SlowSectionCells {
 std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow& row) {
   const SlowSectionCells at(row);
   if (!at.all_in(cells))
-    return kErrorSlowSectionOutsideCells;
+    return compiler::kErrorSlowSectionOutsideCells;
   if (at.has_warning && !records::is_free(cells[at.warning]))
-    return kErrorWarningPointTaken;
+    return compiler::kErrorWarningPointTaken;
   if (!records::is_free(cells[at.start]))
-    return kErrorSlowStartTaken;
+    return compiler::kErrorSlowStartTaken;
   if (!records::is_free(cells[at.end]))
-    return kErrorSlowEndTaken;
+    return compiler::kErrorSlowEndTaken;
 
   const std::int16_t speed = low16(wrapped(row.v));
   const std::int16_t direction = low16(wrapped(row.d_v));
@@ -70,7 +71,7 @@ std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow&
     return 0;
   for (std::int64_t i = 0; i < 4; ++i) {
     if (!records::is_free(cells[at.first_pre_warning - i]))
-      return kErrorPreWarningTaken;
+      return compiler::kErrorPreWarningTaken;
   }
   for (std::int64_t i = 0; i < 4; ++i) {
     records::CellRecord& cell = cells[at.first_pre_warning - i];
@@ -82,20 +83,18 @@ std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow&
   return 0;
 }
 
-RowOutcome compile_slow_section_row(RunCompilation& run) {
+EntryOutcome compile_slow_section_row(RunCompilation& run) {
   text::FieldReader& in = run.reader;
   SlowSectionRow row;
   for (std::int32_t* value : {&row.x, &row.v, &row.l, &row.f_tt, &row.f_ta, &row.d_v}) {
     *value = in.read_int32();
   }
   if (run.beyond_track(row.x))
-    return RowOutcome::kBeyondTrack;
+    return EntryOutcome::kEndOfText;
   // Only a code of this section's own stops the run.
-  if (const std::int32_t code = memo_rallentamento(run.records.cells, row); code != 0) {
-    run.reject_at(code, row.x);
-    return RowOutcome::kRejected;
-  }
-  return RowOutcome::kContinue;
+  if (const std::int32_t code = memo_rallentamento(run.records.cells, row); code != 0)
+    return run.reject_at(code, row.x);
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::run

@@ -24,6 +24,6 @@ struct SlowSectionRow {
 std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow& row);
 
 // A "rallentamento" row: reads it, checks it against the track and places it.
-RowOutcome compile_slow_section_row(RunCompilation& run);
+EntryOutcome compile_slow_section_row(RunCompilation& run);
 
 }  // namespace scenario::run

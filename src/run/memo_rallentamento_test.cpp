@@ -4,11 +4,13 @@
 
 #include <limits>
 
-#include "run/run_error_codes.h"
+#include "compiler/error_codes.h"
 #include "run/run_test_support.h"
 
 namespace scenario::run {
 namespace {
+
+using namespace compiler;
 
 using records::CellArray;
 using records::CellRecord;

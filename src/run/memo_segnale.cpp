@@ -1,18 +1,17 @@
 #include "run/memo_segnale.h"
 
-#include "run/cell_index.h"
-#include "run/run_error_codes.h"
+#include "records/track_geometry.h"
 #include "run/wrapped_values.h"
 
 namespace scenario::run {
 
 std::int32_t memo_segnale(records::CellArray& cells, std::int32_t posizione, SignalRow& row) {
-  const std::int64_t c = cell_index(posizione / 50.0 + 1);
-  if (!in_cells(cells, c))
-    return kErrorSignalOutsideCells;
+  const std::int64_t c = records::item_cell(posizione);
+  if (c < 0 || c >= static_cast<std::int64_t>(cells.size()))
+    return compiler::kErrorSignalOutsideCells;
   records::CellRecord& cell = cells[c];
   if (!records::is_free(cell))
-    return kErrorSignalCellTaken;
+    return compiler::kErrorSignalCellTaken;
 
   cell.type = records::kSignal;
   const std::uint32_t sides = wrapped(row.sx) * 3 + wrapped(row.dx);
@@ -34,7 +33,7 @@ std::int32_t memo_segnale(records::CellArray& cells, std::int32_t posizione, Sig
   return 0;
 }
 
-RowOutcome compile_signal_row(RunCompilation& run) {
+EntryOutcome compile_signal_row(RunCompilation& run) {
   text::FieldReader& in = run.reader;
   const std::int32_t posizione = in.read_int32();
   SignalRow row;
@@ -43,14 +42,12 @@ RowOutcome compile_signal_row(RunCompilation& run) {
     *value = in.read_int32();
   }
   if (run.beyond_track(posizione))
-    return RowOutcome::kBeyondTrack;
+    return EntryOutcome::kEndOfText;
   // Only a code of this signal's own stops the run: a code the line left
   // behind (15) is no reason to stop here.
-  if (const std::int32_t code = memo_segnale(run.records.cells, posizione, row); code != 0) {
-    run.reject_at(code, posizione);
-    return RowOutcome::kRejected;
-  }
-  return RowOutcome::kContinue;
+  if (const std::int32_t code = memo_segnale(run.records.cells, posizione, row); code != 0)
+    return run.reject_at(code, posizione);
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::run

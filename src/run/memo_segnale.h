@@ -23,6 +23,6 @@ struct SignalRow {
 std::int32_t memo_segnale(records::CellArray& cells, std::int32_t posizione, SignalRow& row);
 
 // A "segnale" row: reads it, checks it against the track and places it.
-RowOutcome compile_signal_row(RunCompilation& run);
+EntryOutcome compile_signal_row(RunCompilation& run);
 
 }  // namespace scenario::run

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "run/run_error_codes.h"
-
 namespace scenario::run {
 
 RunCompilation::RunCompilation(records::ScenarioRecords& records, text::FieldReader& reader,
@@ -14,18 +12,20 @@ RunCompilation::RunCompilation(records::ScenarioRecords& records, text::FieldRea
       next_board_slot(std::min(next_board_slot, records::kFirstBoardTextSlot)) {}
 
 bool RunCompilation::beyond_track(std::int32_t position, std::int32_t margin) {
-  if ((static_cast<double>(position) + margin) / 50.0 <= last_cell)
+  if (!records::beyond_track(position, margin, last_cell))
     return false;
-  reject_at(kErrorBeyondTrack, position);
+  records.state.fail_at(compiler::kErrorBeyondTrack, position, records::SourceText::kRun, row_line);
   return true;
 }
 
-void RunCompilation::reject_at(std::int32_t code, std::int32_t position) {
+EntryOutcome RunCompilation::reject_at(std::int32_t code, std::int32_t position) {
   records.state.fail_at(code, position, records::SourceText::kRun, row_line);
+  return EntryOutcome::kStop;
 }
 
-void RunCompilation::reject(std::int32_t code) {
+EntryOutcome RunCompilation::reject(std::int32_t code) {
   records.state.fail(code, records::SourceText::kRun, row_line);
+  return EntryOutcome::kStop;
 }
 
 }  // namespace scenario::run

@@ -3,17 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "compiler/error_codes.h"
 #include "records/scenario_records.h"
 #include "text/field_reader.h"
+#include "text/keyword_reader.h"
 
 namespace scenario::run {
 
-// How the compilation of one row ends.
-enum class RowOutcome {
-  kContinue,     // read the next row
-  kBeyondTrack,  // code 15 recorded: stop reading, then the end-of-text steps
-  kRejected,     // the row was refused with its code: stop, no end-of-text steps
-};
+using text::EntryOutcome;
 
 // A value carried along the track from row to row ("velocita", "aderenza"):
 // the value of the last row read and the next cell to receive it.
@@ -41,14 +38,18 @@ struct RunCompilation {
   // The line of the keyword field of the row being compiled.
   int row_line = 0;
 
+  // Whether `index` names a cell of the array, 0 to N.
+  bool in_cells(std::int64_t index) const { return index >= 0 && index <= last_cell; }
+
   // The track range check: a row at `position` lies beyond the track when
   // (position + margin) / 50 exceeds N. Records code 15 at the position.
-  bool beyond_track(std::int32_t position, std::int32_t margin = 100);
+  bool beyond_track(std::int32_t position, std::int32_t margin = records::kItemRangeMargin);
 
-  // Records `code` for the current row, with the row's position...
-  void reject_at(std::int32_t code, std::int32_t position);
+  // Records `code` for the current row, with the row's position, and stops
+  // the reading...
+  EntryOutcome reject_at(std::int32_t code, std::int32_t position);
   // ...or keeping the error position held so far.
-  void reject(std::int32_t code);
+  EntryOutcome reject(std::int32_t code);
 };
 
 }  // namespace scenario::run

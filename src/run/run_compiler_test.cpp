@@ -4,14 +4,16 @@
 
 #include <string>
 
+#include "compiler/error_codes.h"
 #include "run/builtin_run_text.h"
-#include "run/run_error_codes.h"
 #include "run/run_test_support.h"
 #include "text/compile_failure.h"
 #include "text/line_list.h"
 
 namespace scenario::run {
 namespace {
+
+using namespace compiler;
 
 using records::CellRecord;
 using records::ScenarioRecords;
@@ -211,10 +213,9 @@ TEST(RunReading, EverythingBeforeTheGeneralSectionIsPassedOver) {
   EXPECT_EQ(empty.state.error_code, 0);
 }
 
-TEST(RunReading, AMissingTextIsAnUnexpectedFailure) {
+TEST(RunReading, NoTextIsAnUnexpectedFailure) {
   ScenarioRecords records = line_records();
-  EXPECT_THROW(compile_run(records, "/nonexistent/folder/Velbrio_Dolvena_30527-.txt", 80),
-               text::CompileFailure);
+  EXPECT_THROW(compile_run(records, std::nullopt, 80), text::CompileFailure);
 }
 
 // --- Codes --------------------------------------------------------------

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
 #include "run/run_compiler.h"
-#include "test_support.h"
 
 namespace scenario::run {
 
@@ -16,14 +14,7 @@ records::ScenarioRecords line_records() {
 
 void compile_text(records::ScenarioRecords& records, std::string_view text,
                   std::int32_t next_board_slot) {
-  scenario::testing::TempFolder folder;
-  const std::string path = folder.file("Velbrio_Dolvena_30527-.txt");
-  scenario::testing::write_bytes(path, text);
-  struct ExpectGone {
-    std::string path;
-    ~ExpectGone() { EXPECT_FALSE(platform::file_exists(path)) << "run text left on disk"; }
-  } expect_gone{path};
-  compile_run(records, path, next_board_slot);
+  compile_run(records, text, next_board_slot);
 }
 
 std::vector<std::int32_t> cells_of_type(const records::ScenarioRecords& records,

@@ -19,9 +19,8 @@ inline records::CellArray free_cells() {
   return records::CellArray(kBuiltInLastCell + 1);
 }
 
-// Writes `text` as a run description text into a fresh folder, compiles it
-// into `records` and expects the text to be gone afterwards, on every way
-// out. Exceptions of the compiler pass through.
+// Compiles `text` as a run description text into `records`. Exceptions of
+// the compiler pass through.
 void compile_text(records::ScenarioRecords& records, std::string_view text,
                   std::int32_t next_board_slot = records::kFirstBoardTextSlot);
 

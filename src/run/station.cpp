@@ -5,8 +5,7 @@
 #include <string>
 
 #include "records/rounding.h"
-#include "run/cell_index.h"
-#include "run/run_error_codes.h"
+#include "records/track_geometry.h"
 #include "text/compile_failure.h"
 
 namespace scenario::run {
@@ -18,6 +17,12 @@ constexpr std::int32_t kStationTrackMargin = 800;
 // A station area must start this far after the previous one ends.
 constexpr std::int32_t kStationSpacing = 350;
 constexpr std::int32_t kApproachMarkerBase = 80;
+// A station's length is a whole number of 100 m.
+constexpr std::int32_t kLengthUnit = 100;
+// Kinds 5 and 6: the area ends this far after the station's position.
+constexpr std::int32_t kShortAreaEnd = 150;
+// A nonzero field 6 moves the end of the area this far on.
+constexpr std::int32_t kAreaExtension = 50;
 
 std::int32_t fit_long(double value, int line, const char* what) {
   if (value < std::numeric_limits<std::int32_t>::min() ||
@@ -35,7 +40,7 @@ void lay_out_area(records::TableRecord& slot, std::int32_t length, int line) {
     case 5:
     case 6:
       slot.long_a = fit_long(p - l, line, "inizio della stazione");
-      slot.long_b = fit_long(p + 150, line, "fine della stazione");
+      slot.long_b = fit_long(p + kShortAreaEnd, line, "fine della stazione");
       slot.byte_d = 0;
       break;
     case 7:
@@ -45,7 +50,7 @@ void lay_out_area(records::TableRecord& slot, std::int32_t length, int line) {
       slot.byte_d = 0;
       break;
     default: {
-      const double extra = slot.byte_d != 0 ? 50 : 0;
+      const double extra = slot.byte_d != 0 ? kAreaExtension : 0;
       slot.long_a = fit_long(records::round_half_even(p - l / 2), line, "inizio della stazione");
       slot.long_b =
           fit_long(records::round_half_even(p + l / 2) + extra, line, "fine della stazione");
@@ -75,58 +80,49 @@ void read_station_values(text::FieldReader& in, records::TableRecord& slot, int 
 
 // The station stop cell round(long_b / 50 - 1) and, except for kinds 5 and
 // 6, approach markers 81 to 84 in the four cells before it.
-RowOutcome place_station_stop(RunCompilation& run, const records::TableRecord& slot,
-                              std::int32_t station) {
+EntryOutcome place_station_stop(RunCompilation& run, const records::TableRecord& slot,
+                                std::int32_t station) {
   records::CellArray& cells = run.records.cells;
-  const double stop = slot.long_b / 50.0 - 1;
-  if (stop > 1 && !in_cells(cells, cell_index(stop))) {
-    run.reject_at(kErrorStationStopOutsideCells, slot.long_c);
-    return RowOutcome::kRejected;
-  }
+  const double stop = records::in_cells(slot.long_b) - 1;
+  if (stop > 1 && !run.in_cells(records::rounded_cell(stop)))
+    return run.reject_at(compiler::kErrorStationStopOutsideCells, slot.long_c);
   if (slot.kind != 5 && slot.kind != 6) {
     for (int k = 1; k <= 4; ++k) {
-      const double marker = slot.long_b / 50.0 - k - 1;
+      const double marker = records::in_cells(slot.long_b) - k - 1;
       if (marker > 1) {
-        cells[cell_index(marker)].approach = static_cast<std::uint8_t>(kApproachMarkerBase + k);
+        cells[records::rounded_cell(marker)].approach =
+            static_cast<std::uint8_t>(kApproachMarkerBase + k);
       }
     }
   }
-  if (stop <= 1) {
-    run.reject(kErrorStationAtLineStart);
-    return RowOutcome::kRejected;
-  }
-  records::CellRecord& cell = cells[cell_index(stop)];
+  if (stop <= 1)
+    return run.reject(compiler::kErrorStationAtLineStart);
+  records::CellRecord& cell = cells[records::rounded_cell(stop)];
   cell.type = records::kStationStop;
   cell.value_a = static_cast<std::int16_t>(station);
-  return RowOutcome::kContinue;
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace
 
-RowOutcome compile_station_row(RunCompilation& run) {
+EntryOutcome compile_station_row(RunCompilation& run) {
   const std::int32_t station = run.station_counter;
   // With the sign-board texts down to slot 1 there is no slot at all.
-  if (station >= run.next_board_slot) {
-    run.reject(kErrorStationsReachBoardTexts);
-    return RowOutcome::kRejected;
-  }
+  if (station >= run.next_board_slot)
+    return run.reject(compiler::kErrorStationsReachBoardTexts);
   records::TableRecord& slot = run.records.header[station];
   text::FieldReader& in = run.reader;
 
   const std::int32_t position = in.read_int32();
   slot.long_c = position;
   if (run.beyond_track(position, kStationTrackMargin))
-    return RowOutcome::kBeyondTrack;
-  if (position % 50 != 0) {
-    run.reject_at(kErrorStationPosition, position);
-    return RowOutcome::kRejected;
-  }
+    return EntryOutcome::kEndOfText;
+  if (!records::on_cell_grid(position))
+    return run.reject_at(compiler::kErrorStationPosition, position);
   slot.kind = in.read_uint8();
   const std::int32_t length = in.read_int32();
-  if (length % 100 != 0) {
-    run.reject_at(kErrorStationLength, position);
-    return RowOutcome::kRejected;
-  }
+  if (length % kLengthUnit != 0)
+    return run.reject_at(compiler::kErrorStationLength, position);
   read_station_values(in, slot, run.row_line);
 
   lay_out_area(slot, length, run.row_line);
@@ -137,23 +133,19 @@ RowOutcome compile_station_row(RunCompilation& run) {
     slot.byte_e = 0;
   }
   if (slot.kind < kFirstKindWithoutStop) {
-    if (const RowOutcome outcome = place_station_stop(run, slot, station);
-        outcome != RowOutcome::kContinue) {
+    if (const EntryOutcome outcome = place_station_stop(run, slot, station);
+        outcome != EntryOutcome::kGoOn) {
       return outcome;
     }
   }
   if (station > records::kFirstStationSlot &&
       static_cast<std::int64_t>(slot.long_a) - kStationSpacing <
-          run.records.header[station - 1].long_b) {
-    run.reject_at(kErrorStationSpacing, position);
-    return RowOutcome::kRejected;
-  }
+          run.records.header[station - 1].long_b)
+    return run.reject_at(compiler::kErrorStationSpacing, position);
   ++run.station_counter;
-  if (run.station_counter >= run.next_board_slot) {
-    run.reject(kErrorStationsReachBoardTexts);
-    return RowOutcome::kRejected;
-  }
-  return RowOutcome::kContinue;
+  if (run.station_counter >= run.next_board_slot)
+    return run.reject(compiler::kErrorStationsReachBoardTexts);
+  return EntryOutcome::kGoOn;
 }
 
 }  // namespace scenario::run

@@ -11,6 +11,6 @@ namespace scenario::run {
 // 22 too close to the previous station; 24 area ending at 100 m or before;
 // 10 the station slots have reached the sign-board texts; 223 the station
 // stop cell would lie beyond cell N.
-RowOutcome compile_station_row(RunCompilation& run);
+EntryOutcome compile_station_row(RunCompilation& run);
 
 }  // namespace scenario::run

@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "run/run_error_codes.h"
+#include "compiler/error_codes.h"
 #include "run/run_test_support.h"
 #include "text/compile_failure.h"
 
 namespace scenario::run {
 namespace {
+
+using namespace compiler;
 
 using records::ScenarioRecords;
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "records/rounding.h"
-#include "run/cell_index.h"
+#include "records/track_geometry.h"
 #include "text/compile_failure.h"
 
 namespace scenario::run {
@@ -40,25 +40,25 @@ void fill_up_to(RunCompilation& run, TrackFill& fill, std::int64_t cell, CellWri
   } while (fill.cursor < cell);
 }
 
-RowOutcome compile_fill_row(RunCompilation& run, TrackFill& fill, CellWriter write) {
+EntryOutcome compile_fill_row(RunCompilation& run, TrackFill& fill, CellWriter write) {
   const std::int32_t position = run.reader.read_int32();
   const std::int32_t value = run.reader.read_int32();
   if (run.beyond_track(position))
-    return RowOutcome::kBeyondTrack;
+    return EntryOutcome::kEndOfText;
   // Before the first row nothing is in force: its value holds from cell 0.
   if (!fill.carried) {
     fill.carried = value;
     fill.carried_line = run.row_line;
   }
-  fill_up_to(run, fill, cell_index(position / 50.0), write);
+  fill_up_to(run, fill, records::stretch_first_cell(position), write);
   fill.carried = value;
   fill.carried_line = run.row_line;
-  return RowOutcome::kContinue;
+  return EntryOutcome::kGoOn;
 }
 
 void fill_tail(RunCompilation& run, TrackFill& fill, CellWriter write) {
   do {
-    if (in_cells(run.records.cells, fill.cursor))
+    if (run.in_cells(fill.cursor))
       write(run.records.cells[fill.cursor], fill);
     ++fill.cursor;
   } while (fill.cursor < run.last_cell - 2);
@@ -66,11 +66,11 @@ void fill_tail(RunCompilation& run, TrackFill& fill, CellWriter write) {
 
 }  // namespace
 
-RowOutcome compile_speed_row(RunCompilation& run) {
+EntryOutcome compile_speed_row(RunCompilation& run) {
   return compile_fill_row(run, run.speed, write_speed);
 }
 
-RowOutcome compile_adhesion_row(RunCompilation& run) {
+EntryOutcome compile_adhesion_row(RunCompilation& run) {
   return compile_fill_row(run, run.adhesion, write_adhesion);
 }
 

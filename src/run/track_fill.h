@@ -10,9 +10,9 @@ namespace scenario::run {
 
 // A "velocita" row: position, speed in km/h. Cells keep the speed in units
 // of 5 km/h.
-RowOutcome compile_speed_row(RunCompilation& run);
+EntryOutcome compile_speed_row(RunCompilation& run);
 // An "aderenza" row: position, value. Cells keep the low 8 bits of the value.
-RowOutcome compile_adhesion_row(RunCompilation& run);
+EntryOutcome compile_adhesion_row(RunCompilation& run);
 
 // The end of the text: both values run on to cell N - 3 at least.
 void fill_speed_tail(RunCompilation& run);

@@ -7,12 +7,12 @@ namespace scenario::run {
 // Rows that give values of the train itself, kept in header slots 84 and 86.
 
 // "percentuale massa frenata": slot 84 `long_a`.
-RowOutcome compile_brake_mass_row(RunCompilation& run);
+EntryOutcome compile_brake_mass_row(RunCompilation& run);
 // "numero vetture": slot 84 `long_c`.
-RowOutcome compile_cars_row(RunCompilation& run);
+EntryOutcome compile_cars_row(RunCompilation& run);
 // "orologio": hours, minutes, seconds into slot 86 `short_c`, `short_d`, `short_e`.
-RowOutcome compile_clock_row(RunCompilation& run);
+EntryOutcome compile_clock_row(RunCompilation& run);
 // "sabbia": slot 86 `short_a`.
-RowOutcome compile_sand_row(RunCompilation& run);
+EntryOutcome compile_sand_row(RunCompilation& run);
 
 }  // namespace scenario::run

@@ -37,7 +37,7 @@ std::string FieldReader::read_text() {
   const std::size_t start = pos_;
   while (pos_ < text_.size() && text_[pos_] != ',' && !at_line_end())
     ++pos_;
-  std::string field = text_.substr(start, pos_ - start);
+  std::string field(text_.substr(start, pos_ - start));
   if (pos_ < text_.size()) {
     if (text_[pos_] == ',') {
       ++pos_;
@@ -63,7 +63,7 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
   while (pos_ < text_.size() && text_[pos_] != ',' && !is_blank(text_[pos_]) && !at_line_end()) {
     ++pos_;
   }
-  const std::string token = text_.substr(start, pos_ - start);
+  const std::string token(text_.substr(start, pos_ - start));
   if (pos_ < text_.size() && is_blank(text_[pos_])) {
     while (pos_ < text_.size() && is_blank(text_[pos_]))
       ++pos_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace scenario::text {
 
@@ -27,7 +28,8 @@ inline constexpr std::size_t kLongestCountedText = 0xFFFF;
 
 class FieldReader {
  public:
-  explicit FieldReader(std::string text) : text_(std::move(text)) {}
+  // Reads `text`, which must outlive the reader.
+  explicit FieldReader(std::string_view text) : text_(text) {}
 
   bool at_end() const { return pos_ >= text_.size(); }
 
@@ -49,7 +51,7 @@ class FieldReader {
   void consume_line_end();
   std::int64_t read_number(std::int64_t low, std::int64_t high, const char* kind);
 
-  std::string text_;
+  std::string_view text_;
   std::size_t pos_ = 0;
   int line_ = 1;
   int field_line_ = 0;

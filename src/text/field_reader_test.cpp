@@ -117,7 +117,8 @@ TEST(FieldReader, RangesOfEachWidth) {
 
 TEST(FieldReader, ACountedTextHoldsAtMost65535Bytes) {
   const std::string longest(kLongestCountedText, 'x');
-  FieldReader reader("cartello, " + longest + "\r\nstazione, " + longest + "x\r\n");
+  const std::string text = "cartello, " + longest + "\r\nstazione, " + longest + "x\r\n";
+  FieldReader reader(text);
   reader.read_text();
   EXPECT_EQ(reader.read_counted_text(), longest);
   reader.read_text();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace scenario::compiler {
+
+// One description text as the compiler reads it: its bytes (Windows-1252)
+// and a name to call it by in messages (the file it came from).
+struct DescriptionText {
+  std::string name;
+  std::string content;
+};
+
+// The two texts of one scenario. A text that is not there is "no text",
+// which the compiler records as such: no line text is code 101, no run text
+// where the run is compiled a failure of its own (25).
+struct DescriptionTexts {
+  std::optional<DescriptionText> line;
+  std::optional<DescriptionText> run;
+};
+
+}  // namespace scenario::compiler
