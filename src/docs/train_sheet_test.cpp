@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "builtin_scenario.h"
 #include "docs/document_test_support.h"
 #include "docs/driver_documents.h"
+#include "text/cp1252.h"
 #include "text/line_list.h"
 
 namespace scenario::docs {
@@ -293,47 +295,24 @@ TEST_F(TrainSheet, RowCountsByKind) {
   EXPECT_EQ(line_speed_only_rows, 1);
 }
 
-// The run's 19 station rows: position, sheet name, kind, dwell and the time
-// fields (departure; arrival at the last station; 0 where it does not stop).
-struct RunStation {
-  int metres;
-  const char* name;
-  int kind;
-  int dwell;
-  int hours, minutes, secs;
-};
-const RunStation kRunStations[] = {
-    {0, "VELBRIO S.M.N.", 8, 1, 21, 55, 0},
-    {2750, "VELBRIO PORTA SERRA", 12, 50, 22, 0, 0},
-    {5200, "CAMPOLUNGO", 12, 0, 0, 0, 0},
-    {6600, "PIANELLA", 27, 0, 0, 0, 0},
-    {8000, "SESTO MARINO", 12, 50, 22, 9, 0},
-    {9050, "CALVANO", 27, 0, 0, 0, 0},
-    {11000, "MONTERUPI", 27, 0, 0, 0, 0},
-    {12550, "LE FORNACI", 28, 0, 0, 0, 0},
-    {16350, "ROCCA-FIORALE", 2, 50, 22, 18, 0},
-    {26200, "CASTELNUOVO ALTO", 12, 30, 22, 27, 0},
-    {36800, "VALDERNO", 12, 30, 22, 36, 0},
-    {46800, "p.c. precedenze", 26, 30, 22, 43, 30},
-    {56300, "SAN VITO IN VALLE", 12, 30, 22, 49, 0},
-    {61400, "POGGIOBRUNO", 12, 30, 22, 54, 30},
-    {71300, "LAGO DI VENTA", 12, 30, 23, 3, 0},
-    {80500, "CERRETO SCALO", 12, 30, 23, 11, 30},
-    {90600, "SANT'ILARIO", 12, 30, 23, 19, 0},
-    {93650, "BIVIO CAMPORA", 25, 0, 0, 0, 0},
-    {96600, "DOLVENA C.LE", 2, 0, 23, 26, 0},
-};
-
+// Every station of the compiled built-in run: its position, name, kind,
+// dwell and departure time (the arrival at the last station; 0 where it does
+// not stop).
 TEST_F(TrainSheet, AgreesWithTheRunsStationsAndTimes) {
   using Form = SheetTimes::Form;
-  const RunStation& first = kRunStations[0];
-  const RunStation& last = std::end(kRunStations)[-1];
-  for (const RunStation& station : kRunStations) {
-    SCOPED_TRACE(station.name);
-    const SheetRow* row = row_at(station.metres);
+  const std::vector<records::TableRecord> run_stations =
+      scenario::testing::stations(scenario::testing::builtin_scenario());
+  ASSERT_EQ(run_stations.size(), 19u);
+  const records::TableRecord& first = run_stations.front();
+  const records::TableRecord& last = run_stations.back();
+  for (const records::TableRecord& station : run_stations) {
+    SCOPED_TRACE(station.text);
+    const SheetRow* row = row_at(station.long_c);
     ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->place, station.name);
-    const int time = seconds(station.hours, station.minutes, station.secs);
+    // The sheet writes the kind of place of a "p.c." in lower case.
+    EXPECT_EQ(text::cp1252_lower(row->place), text::cp1252_lower(station.text));
+    const int time = station.long_d;
+    const int dwell = station.byte_c;
     const SheetTimes& shown_times = row->times;
     if (&station == &first) {  // departure only
       EXPECT_EQ(shown_times.form, Form::kLeft);
@@ -343,10 +322,10 @@ TEST_F(TrainSheet, AgreesWithTheRunsStationsAndTimes) {
       EXPECT_EQ(shown_times.first, shown(time));
     } else if (station.kind == 26) {  // service stop: its arrival alone
       EXPECT_EQ(shown_times.form, Form::kMiddle);
-      EXPECT_EQ(shown_times.first, shown(time - station.dwell));
+      EXPECT_EQ(shown_times.first, shown(time - dwell));
     } else if (time != 0) {  // a stop: arrives dwell seconds before it leaves
       EXPECT_EQ(shown_times.form, Form::kStop);
-      EXPECT_EQ(shown_times.first, shown(time - station.dwell));
+      EXPECT_EQ(shown_times.first, shown(time - dwell));
       EXPECT_EQ(shown_times.second, shown(time));
     } else if (station.kind == 25) {  // the junction
       EXPECT_EQ(shown_times.form, Form::kNone);
@@ -369,12 +348,11 @@ TEST_F(TrainSheet, TimesNeverRunBackwards) {
 }
 
 TEST_F(TrainSheet, SpeedChangesAreTheRunsSpeedLimits) {
-  // The run's speed limits: position, km/h from there on.
-  const std::pair<int, int> kRunLimits[] = {
-      {0, 30},      {900, 115},   {3300, 150},  {5450, 160},  {16350, 115},
-      {37200, 160}, {55750, 120}, {56850, 160}, {61400, 135}, {72500, 160},
-      {80300, 135}, {95500, 65},  {95950, 30},
-  };
+  // The compiled run's speed limits: where each changes along the cells,
+  // km/h from there on.
+  const std::vector<scenario::testing::SpeedChange> run_limits =
+      scenario::testing::speed_changes(scenario::testing::builtin_scenario());
+  ASSERT_EQ(run_limits.size(), 13u);
   // The sheet lists a change at the nearest point it shows.
   constexpr int kNearEnough = 200;
   std::vector<const SheetRow*> changes;
@@ -382,12 +360,12 @@ TEST_F(TrainSheet, SpeedChangesAreTheRunsSpeedLimits) {
     if (row.line_speed)
       changes.push_back(&row);
   }
-  ASSERT_EQ(changes.size(), std::size(kRunLimits));
+  ASSERT_EQ(changes.size(), run_limits.size());
   int running = 0;
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const SheetRow& row = *changes[i];
-    EXPECT_EQ(row.line_speed, kRunLimits[i].second) << row.line;
-    EXPECT_LE(std::abs(*row.metres - kRunLimits[i].first), kNearEnough) << row.line;
+    EXPECT_EQ(row.line_speed, run_limits[i].km_per_hour) << row.line;
+    EXPECT_LE(std::abs(*row.metres - run_limits[i].metres), kNearEnough) << row.line;
     if (row.running_speed)
       running = *row.running_speed;
     EXPECT_LE(running, *row.line_speed) << "running faster than the line allows: " << row.line;
@@ -395,17 +373,15 @@ TEST_F(TrainSheet, SpeedChangesAreTheRunsSpeedLimits) {
 }
 
 TEST_F(TrainSheet, BlockPostsStandAtSignalsAndPortalsAtTunnelEnds) {
-  const int kRunSignals[] = {1050,  2250,  4250,  5850,  7050,  10150, 11500, 12850, 14050,
-                             15150, 20100, 21350, 24450, 25700, 30150, 31400, 34750, 36100,
-                             40650, 41900, 44750, 46000, 49950, 51200, 54300, 55550, 58900,
-                             60150, 65300, 66550, 69050, 70300, 74450, 76000, 78250, 79500,
-                             83750, 85000, 88400, 89650, 92200, 93450, 94250, 95500};
+  const std::vector<std::int32_t> run_signals =
+      scenario::testing::signal_positions(scenario::testing::builtin_scenario());
+  ASSERT_EQ(run_signals.size(), 44u);
   std::vector<std::string> post_names;
   for (const SheetRow& row : rows) {
     if (row.place.rfind("P ", 0) != 0)
       continue;
-    EXPECT_NE(std::find(std::begin(kRunSignals), std::end(kRunSignals), row.metres),
-              std::end(kRunSignals))
+    ASSERT_TRUE(row.metres) << row.line;
+    EXPECT_NE(std::find(run_signals.begin(), run_signals.end(), *row.metres), run_signals.end())
         << row.line;
     post_names.push_back(row.place);
   }

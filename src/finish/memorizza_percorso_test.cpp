@@ -259,8 +259,9 @@ TEST(MemorizzaPercorso, TheFlagGivesThePlanAndTheLineDataFile) {
         Outcome::kComplete);
     EXPECT_EQ(records.write_line_data, flag);
     EXPECT_EQ(records.plan.has_value(), flag != 0);
-    if (records.plan)
+    if (records.plan) {
       EXPECT_EQ(records.plan->last_metre(), 7000);
+    }
     EXPECT_EQ(read_bytes(installation.files.line_data) == "older bytes", flag == 0) << flag;
   }
 }

@@ -140,6 +140,20 @@ TEST(SpeedIndicators, AValueBeyond16BitsIsTheCompilersOwnFailure) {
   }
 }
 
+// The packed values are computed before anything is written: a board that
+// fails leaves its cell as it was (a tunnel marker here), never marked as a
+// board with zero values.
+TEST(SpeedIndicators, AValueBeyond16BitsLeavesTheCellAsItWas) {
+  records::ScenarioRecords records;
+  records.cells.resize(201);
+  records.cells[3].type = records::kTunnelMarker;
+  LineCompilation line(records, "");
+  SpeedIndicatorValues values;
+  values.vas = 1700;  // 34000
+  EXPECT_THROW(memo_indicatori_v_max(line, 100, values), text::CompileFailure);
+  EXPECT_EQ(records.cells[3], records::CellRecord{.type = records::kTunnelMarker});
+}
+
 TEST(SignBoards, ATextTooLongForTheTableFileIsTheCompilersOwnFailure) {
   // The table file counts a text in 16 bits: 65536 bytes would stop the
   // writing of the binary files halfway.
