@@ -28,6 +28,10 @@ enum CellType : std::uint8_t {
   kSignBoard = 14,
 };
 
+// The occupant of a cell by its `type`, in Italian ("segnale", "inizio
+// rallentamento", ...); "tipo N sconosciuto" for a number no step sets.
+std::string cell_type_name(std::uint8_t type);
+
 // One cell: 50 m of track.
 struct CellRecord {
   std::uint8_t type = kFree;

@@ -13,7 +13,8 @@
 
 namespace scenario::records {
 
-// One slot of the header table. `text` holds Windows-1252 bytes.
+// One slot of the header table. `text` holds Windows-1252 bytes. What each
+// field holds depends on the slot (records/slot_roles.h).
 struct TableRecord {
   std::uint8_t kind = 0;
   std::int32_t long_a = 0;
@@ -66,19 +67,14 @@ constexpr void visit_fields(Record& record, Visitor&& visit) {
   visit_each_field(kTableRecordFields, record, std::forward<Visitor>(visit));
 }
 
+// True when every number is 0 and the text empty.
+inline bool is_empty(const TableRecord& record) {
+  return record == TableRecord{};
+}
+
 // The header table: exactly 87 slots, 0 to 86.
 inline constexpr std::size_t kHeaderSlots = 87;
 using HeaderTable = std::array<TableRecord, kHeaderSlots>;
-
-// Slots with a fixed use.
-inline constexpr int kFirstStationSlot = 1;     // stations: 1 upward
-inline constexpr int kFirstBoardTextSlot = 80;  // sign-board texts: 80 downward
-inline constexpr int kKilometricSlotTre = 81;   // kilometric references 81, 82, 83
-inline constexpr int kKilometricSlotDue = 82;
-inline constexpr int kKilometricSlotUno = 83;
-inline constexpr int kTrainValuesSlot = 84;  // brake mass %, line length, cars
-inline constexpr int kLineSlot = 85;         // backgrounds, line identifier, stamp, code
-inline constexpr int kRunSlot = 86;          // signal repetition, train number, sand, clock
 
 // Sets every field of all 87 records to zero and every text to empty.
 inline void reset(HeaderTable& table) {
