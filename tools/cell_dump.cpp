@@ -3,7 +3,6 @@
 #include "records/kilometre_text.h"
 #include "tools/display_text.h"
 #include "tools/record_fields.h"
-#include "tools/scenario_names.h"
 
 namespace scenario::tools {
 namespace {
@@ -29,12 +28,11 @@ void list_cells(const records::CellArray& cells, std::ostream& out) {
     std::string line = "cella " + std::string(index_width - std::to_string(index).size(), ' ') +
                        std::to_string(index) + "  km " +
                        padded(records::kilometre_text(cell_start(index)), 9) +
-                       padded(cell_type_name(cell.type), 28);
-    for (const CellField& field : cell_fields()) {
-      const std::int64_t value = field.get(cell);
-      if (value != 0 && field.name != "type")
-        line += "  " + std::string(field.name) + " " + shown_value(field.name, value);
-    }
+                       padded(records::cell_type_name(cell.type), 28);
+    visit_numbers(cell, [&](std::string_view name, std::int64_t value) {
+      if (value != 0 && name != "type")
+        line += "  " + std::string(name) + " " + shown_value(name, value);
+    });
     while (!line.empty() && line.back() == ' ')
       line.pop_back();
     out << line << '\n';
@@ -48,9 +46,9 @@ void cells_json(const records::CellArray& cells, JsonWriter& json) {
     json.begin_object();
     json.member("index", static_cast<std::int64_t>(index));
     json.member("km", records::kilometre_text(cell_start(index)));
-    json.member("type_name", cell_type_name(cells[index].type));
-    for (const CellField& field : cell_fields())
-      json.member(field.name, field.get(cells[index]));
+    json.member("type_name", records::cell_type_name(cells[index].type));
+    visit_numbers(cells[index],
+                  [&](std::string_view name, std::int64_t value) { json.member(name, value); });
     json.end_object();
   }
   json.end_array();

@@ -1,7 +1,7 @@
 #include "tools/scenario_view.h"
 
+#include "records/slot_roles.h"
 #include "text/cp1252.h"
-#include "tools/scenario_names.h"
 
 namespace scenario::tools {
 namespace {
@@ -44,7 +44,7 @@ std::vector<Step> steps(const records::CellArray& cells, Value value, Skip skip)
 void add_stations(const records::HeaderTable& table, ScenarioView& view) {
   for (std::size_t slot = records::kFirstStationSlot; slot <= records::kFirstBoardTextSlot;
        ++slot) {
-    if (slot_role(table, slot) != SlotRole::kStation)
+    if (records::slot_role(table, slot) != records::SlotRole::kStation)
       continue;
     const records::TableRecord& record = table[slot];
     view.stations.push_back({text::cp1252_to_utf8(record.text), record.long_c, record.kind});

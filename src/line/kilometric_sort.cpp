@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "records/slot_roles.h"
 #include "text/compile_failure.h"
 
 namespace scenario::line {

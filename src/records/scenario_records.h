@@ -7,6 +7,7 @@
 #include "records/cell_record.h"
 #include "records/compile_state.h"
 #include "records/plan_array.h"
+#include "records/slot_roles.h"
 #include "records/table_record.h"
 #include "records/track_geometry.h"
 
