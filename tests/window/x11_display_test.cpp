@@ -14,10 +14,10 @@
 
 #include "app/exit_status.h"
 #include "app/form1.h"
-#include "platform/spawned_process.h"
 #include "platform/window_pixels.h"
-#include "platform/xvfb_server.h"
+#include "spawned_process.h"
 #include "test_support.h"
+#include "xvfb_server.h"
 
 namespace scenario::platform {
 namespace {

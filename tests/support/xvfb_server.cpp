@@ -1,4 +1,4 @@
-#include "platform/xvfb_server.h"
+#include "xvfb_server.h"
 
 #include <fcntl.h>
 #include <poll.h>

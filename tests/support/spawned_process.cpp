@@ -1,4 +1,4 @@
-#include "platform/spawned_process.h"
+#include "spawned_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
