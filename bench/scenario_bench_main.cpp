@@ -18,15 +18,17 @@
 #include <string_view>
 #include <vector>
 
-#include "bench/child_process.h"
 #include "bench/generated_files.h"
 #include "bench/measurements.h"
 #include "bench/results_table.h"
+#include "child_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace scenario::bench;
+using scenario::testing::run_timed;
+using scenario::testing::TimedRun;
 
 constexpr int kFewestRuns = 20;
 
@@ -35,7 +37,7 @@ PeakMemory measure_peak_memory(const BenchSettings& settings, std::int32_t lengt
   const fs::path folder = settings.work / ("peak-" + std::to_string(length / 1000) + "km");
   fs::create_directories(folder);
   write_generated_texts(generated_files(folder.string()), length);
-  const ChildRun run = run_child(SCENARIO_PEAK_MEMORY, {folder.string()});
+  const TimedRun run = run_timed(SCENARIO_PEAK_MEMORY, {folder.string()});
   fs::remove_all(folder);
   PeakMemory peak;
   peak.length = length;

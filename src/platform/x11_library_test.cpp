@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "child_process.h"
 #include "platform/x11_display.h"
-#include "spawned_process.h"
 #include "xvfb_server.h"
 
 namespace scenario::platform {
