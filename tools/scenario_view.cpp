@@ -1,19 +1,18 @@
 #include "tools/scenario_view.h"
 
 #include "records/slot_roles.h"
+#include "records/track_geometry.h"
 #include "text/cp1252.h"
 
 namespace scenario::tools {
 namespace {
 
-constexpr std::int64_t kCell = 50;
-
-// Where an item placed in cell k stands.
+// Where an item placed in cell k stands, and where cell k begins.
 std::int64_t item_position(std::size_t k) {
-  return (static_cast<std::int64_t>(k) - 1) * kCell;
+  return records::item_position(static_cast<std::int64_t>(k));
 }
 std::int64_t cell_start(std::size_t k) {
-  return static_cast<std::int64_t>(k) * kCell;
+  return records::cell_start_metre(static_cast<std::int64_t>(k));
 }
 
 std::string trimmed(std::string_view text) {

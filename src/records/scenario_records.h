@@ -33,9 +33,10 @@ struct ScenarioRecords {
   // and written.
   void create_track(std::int32_t length) {
     cells.assign(static_cast<std::size_t>(last_cell_index(length)) + 1, CellRecord{});
-    plan.reset();
     if (write_line_data != 0)
       plan.emplace(last_plan_metre(length));
+    else
+      plan.reset();
   }
   // No track at all, as before the line length is read.
   void clear_track() {

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/scratch_folder.h"
+#include "scratch_folder.h"
 
 namespace scenario::testing {
 
 // A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder : public platform::ScratchFolder {
+class TempFolder : public ScratchFolder {
  public:
   TempFolder() : ScratchFolder("scenario-test-") {}
 };
