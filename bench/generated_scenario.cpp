@@ -31,9 +31,11 @@ std::vector<std::int32_t> positions(const Grid& grid, std::int32_t length) {
 // cells, where each kind keeps to cells of its own: signals 10, 30, ...,
 // 190 (every 20); speed indicators 6 and 106; sign boards 14; station stop
 // cells 103 with their approach markers at 99 to 102; slow orders from
-// their pre-warning cells at 115 to their end cell at 155, and the
-// finishing pass's points around them at 109 and 123 to 151; abatement
-// points 180. Tunnel markers (5, 15, ...) are free cells and take anything.
+// their pre-warning cells at 115 to their end cell at 158, and the
+// finishing pass's points around them at 109, 123 to 151 and 169, in front
+// of the signal at 170, the first after the section, which stands within the
+// 12 cells where it gets one; abatement points 180. Tunnel markers (5, 15,
+// ...) are free cells and take anything.
 constexpr Grid kCurves{500, 400, 1000};  // start; 150 m long
 constexpr std::int32_t kCurveLength = 150;
 constexpr Grid kGradients{0, 300, 300};
@@ -43,8 +45,8 @@ constexpr Grid kSpeedIndicators{250, 5000, 1000};
 // Stations fill header slots from 1 up, sign-board texts from 80 down.
 constexpr Grid kSignBoards{650, 50000, 1000, 20};
 constexpr Grid kStations{5000, 20000, 1000, 50};
-constexpr Grid kSlowOrders{7100, 10000, 1600};  // start; 600 m long
-constexpr std::int32_t kSlowOrderLength = 600;
+constexpr Grid kSlowOrders{7100, 10000, 1600};  // start; 750 m long
+constexpr std::int32_t kSlowOrderLength = 750;
 constexpr Grid kAbatementPoints{9000, 10000, 500};
 constexpr Grid kSignals{1450, 1000, 500};
 constexpr Grid kSpeedRows{0, 1000, 1000};

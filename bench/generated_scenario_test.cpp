@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
 
+#include "bench/faulty_scenario.h"
 #include "bench/generated_files.h"
+#include "diagnostics/checker.h"
 #include "finish/memorizza_percorso.h"
 #include "test_support.h"
 
@@ -59,6 +62,24 @@ TEST(GeneratedScenario, GrowsWithTheLineUpToTheSlotsOfTheHeaderTable) {
   // Stations and sign-board texts share the 81 header slots 0 to 80.
   EXPECT_EQ(long_line.stations, 50);
   EXPECT_EQ(long_line.sign_boards, 20);
+}
+
+// The check's measurement is only worth something if every planted fault is
+// found: each error once, each misspelt keyword as a warning.
+TEST(GeneratedScenario, EveryPlantedFaultIsFoundByTheCheck) {
+  PlantedFaults planted;
+  const GeneratedTexts texts = with_planted_faults(generate_texts(1000000), planted);
+  EXPECT_EQ(planted.errors + planted.warnings, 100);
+  const diagnostics::CheckOutcome outcome = diagnostics::check_scenario(
+      {texts.line_text, texts.run_text, kGeneratedLineId, kGeneratedTrainNumber});
+  std::map<std::string, int> found;
+  for (const diagnostics::Diagnostic& d : outcome.diagnostics)
+    ++found[d.id];
+  EXPECT_EQ(found["signal_cell_taken"], 20);
+  EXPECT_EQ(found["unexpected_failure"], 15);
+  EXPECT_EQ(found["sign_board_cell_taken"], 15);
+  EXPECT_EQ(found["unknown_keyword"], 50);
+  EXPECT_EQ(outcome.left_out, 0u);
 }
 
 TEST(GeneratedScenario, RefusesLengthsOutsideItsRange) {

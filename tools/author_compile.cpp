@@ -7,27 +7,11 @@
 #include "finish/memorizza_percorso.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
-#include "text/cp1252.h"
 #include "tools/command_line.h"
 #include "tools/folders.h"
 
 namespace scenario::tools {
 namespace {
-
-// The identity strings name the files and go into the header table as
-// Windows-1252 bytes.
-std::string identity_bytes(const std::string& what, const std::string& value) {
-  if (value.empty())
-    throw UsageError("compile: " + what + " vuoto");
-  if (value.find_first_of("/\\") != std::string::npos)
-    throw UsageError("compile: " + what + " non può contenere / o \\: " + value);
-  try {
-    return text::utf8_to_cp1252(value);
-  } catch (const std::invalid_argument& error) {
-    throw UsageError("compile: " + what + " non rappresentabile in Windows-1252: " + value + " (" +
-                     error.what() + ")");
-  }
-}
 
 // An output file that is one of the author's texts would replace it.
 void refuse_overwriting(const std::string& text, const std::string& output) {
@@ -40,16 +24,12 @@ void refuse_overwriting(const std::string& text, const std::string& output) {
 }  // namespace
 
 CompileOutcome compile_author_texts(const CompileRequest& request) {
-  records::ScenarioRecords records;
-  records.line_id = identity_bytes("--line-id", request.line_id);
-  records.train_number = identity_bytes("--train", request.train_number);
   // Both texts read before anything is made, so that a missing one leaves
   // no trace. The compiler reads them from memory: the author's files are
   // never changed.
-  const compiler::DescriptionTexts texts{
-      .line = compiler::DescriptionText{request.line_text, platform::read_file(request.line_text)},
-      .run = compiler::DescriptionText{request.run_text, platform::read_file(request.run_text)},
-  };
+  const AuthorScenario scenario =
+      read_author_scenario("compile", request.line_text, request.run_text,
+                           {request.line_id, request.train_number}, request.encoding);
 
   ensure_folder(request.out_folder);
   const app::ScenarioFileNames out =
@@ -59,17 +39,31 @@ CompileOutcome compile_author_texts(const CompileRequest& request) {
       refuse_overwriting(text, output);
   }
 
+  records::ScenarioRecords records;
+  records.line_id = scenario.line_id_bytes;
+  records.train_number = scenario.train_number_bytes;
+  const compiler::DescriptionTexts texts{
+      compiler::DescriptionText{request.line_text, scenario.line_text},
+      compiler::DescriptionText{request.run_text, scenario.run_text}};
   std::int32_t j = request.write_line_data ? 1 : 0;
-  const finish::Outcome written = finish::memorizza_percorso(
-      records, texts, {out.line_data, out.scenario_table, out.cell_file}, j);
+  const finish::Outcome completed = finish::compile_and_complete(records, texts, j);
+
   CompileOutcome outcome;
   outcome.state = records.state;
-  if (written == finish::Outcome::kComplete) {
-    if (records.plan)
-      outcome.files_written.push_back(out.line_data);
-    outcome.files_written.push_back(out.scenario_table);
-    outcome.files_written.push_back(out.cell_file);
+  outcome.diagnostics =
+      diagnostics::check_scenario({scenario.line_text, scenario.run_text, scenario.line_id_bytes,
+                                   scenario.train_number_bytes, j});
+  if (completed != finish::Outcome::kComplete)
+    return outcome;
+  if (records.state.error_code != 0 && !request.write_on_error) {
+    outcome.held_back = true;
+    return outcome;
   }
+  finish::write_binary_files(records, {out.line_data, out.scenario_table, out.cell_file});
+  if (records.plan)
+    outcome.files_written.push_back(out.line_data);
+  outcome.files_written.push_back(out.scenario_table);
+  outcome.files_written.push_back(out.cell_file);
   return outcome;
 }
 

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/checker.h"
 #include "records/scenario_records.h"
+#include "tools/author_scenario.h"
 
 namespace scenario::tools {
 
@@ -15,21 +17,31 @@ struct CompileRequest {
   std::string train_number;
   std::string out_folder;
   bool write_line_data = true;
+  TextEncoding encoding = TextEncoding::kWindows1252;
+  // Write the binary files even when an error is recorded, as the
+  // installer does; by default a partial scenario is never written.
+  bool write_on_error = false;
 };
 
 struct CompileOutcome {
-  // The recorded error; a stamp conflict is recorded as its code like any
-  // other.
+  // The recorded error, as the installer records it; a stamp conflict is
+  // recorded as its code like any other.
   records::CompileState state;
+  // Every diagnostic of the texts.
+  diagnostics::CheckOutcome diagnostics;
   std::vector<std::string> files_written;
+  // Files the installer would have written, held back because an error is
+  // recorded (without write_on_error).
+  bool held_back = false;
 };
 
-// Compiles copies of the author's texts exactly as the installer compiles
-// its own (memorizza_percorso: compiler, finishing pass, stamps, writers)
-// and writes the binary files into the out folder under their usual names.
-// Throws UsageError for an identity that cannot name the files or that
-// Windows-1252 cannot hold, and platform::FileError for a text that cannot
-// be read or a file that cannot be written.
+// Compiles the author's texts exactly as the installer compiles its own
+// (memorizza_percorso: compiler, finishing pass, stamps, writers), in
+// memory, and writes the binary files into the out folder under their usual
+// names, unless an error is recorded (see write_on_error). Throws UsageError
+// for an identity that cannot name the files or that Windows-1252 cannot
+// hold, and platform::FileError for a text that cannot be read or a file
+// that cannot be written.
 CompileOutcome compile_author_texts(const CompileRequest& request);
 
 }  // namespace scenario::tools

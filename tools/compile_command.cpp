@@ -9,8 +9,8 @@ namespace scenario::tools {
 
 int run_compile(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const CommandLine command({.name = "compile",
-                             .options = {{"--line-id"}, {"--train"}, {"--out"}},
-                             .flags = {"--no-line-data", "--json"},
+                             .options = {{"--line-id"}, {"--train"}, {"--out"}, {"--encoding"}},
+                             .flags = {"--no-line-data", "--json", "--write-on-error"},
                              .arguments = 2},
                             args);
   const CompileRequest request{
@@ -20,6 +20,8 @@ int run_compile(std::span<const std::string> args, std::ostream& out, std::ostre
       .train_number = command.required("--train"),
       .out_folder = command.value("--out").value_or("."),
       .write_line_data = !command.has("--no-line-data"),
+      .encoding = encoding_named(command.value("--encoding").value_or("cp1252")),
+      .write_on_error = command.has("--write-on-error"),
   };
   const CompileOutcome outcome = compile_author_texts(request);
   const app::AuthorTexts texts{request.line_text, request.run_text};

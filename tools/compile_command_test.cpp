@@ -4,9 +4,18 @@
 
 #include <filesystem>
 
+#include <map>
+
 #include "compiler/error_codes.h"
+#include "diagnostics/compile_trace.h"
+#include "finish/memorizza_percorso.h"
+#include "records/cell_file.h"
+#include "records/line_data_file.h"
+#include "records/little_endian_writer.h"
+#include "records/table_file.h"
 #include "test_support.h"
 #include "tools/exit_codes.h"
+#include "tools/test_texts.h"
 #include "tools/tool_test_support.h"
 
 namespace scenario::tools {
@@ -15,176 +24,94 @@ namespace {
 using scenario::testing::read_bytes;
 using scenario::testing::TempFolder;
 using scenario::testing::write_bytes;
-using Lines = std::vector<std::string>;
+using namespace test_texts;
 
-std::string joined(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines)
-    text += line + "\r\n";
-  return text;
-}
-
-const Lines kGeneral = {"lunghezza percorso, 10000", "ripetizione segnali 4 codici, 1000, 9000"};
-const Lines kEntries = {"curvad2, 1000, 500", "pendenza, 0, 2"};
-
-// A line of 10000 m (cells 0 to 340): line 1 "[generale]", then `general`,
-// "[curve]", `entries` and "[fine]". With the defaults the entries start on
-// line 5; what is added after them starts on line 7.
-std::string line_text(const Lines& general = kGeneral, const Lines& entries = kEntries) {
-  Lines lines{"[generale]"};
-  lines.insert(lines.end(), general.begin(), general.end());
-  lines.push_back("[curve]");
-  lines.insert(lines.end(), entries.begin(), entries.end());
-  lines.push_back("[fine]");
-  return joined(lines);
-}
-
-std::string line_with(const Lines& added) {
-  Lines entries = kEntries;
-  entries.insert(entries.end(), added.begin(), added.end());
-  return line_text(kGeneral, entries);
-}
-
-// A run whose added rows start on line 5.
-std::string run_text(const Lines& rows = {}) {
-  Lines lines{"[generale]", "numero vetture, 4", "velocita, 0, 100", "aderenza, 0, 90"};
-  lines.insert(lines.end(), rows.begin(), rows.end());
-  lines.push_back("[fine]");
-  return joined(lines);
-}
-
-std::string station(int position, int kind, int length, const std::string& name = "STAZIONE") {
-  return "stazione, " + std::to_string(position) + ", " + std::to_string(kind) + ", " +
-         std::to_string(length) + ", 0, 0, 0, 1, 1, 0, 4, 1, 1, 30, 22, 0, 0, " + name;
-}
-std::string signal(int position, int s1 = 1, int s2 = 0) {
-  return "segnale, " + std::to_string(position) + ", 1, " + std::to_string(s1) + ", " +
-         std::to_string(s2) + ", 0, 0, 0, 0, 0, 0, 0";
-}
-std::string slow(int x, int length, int f_ta = 0) {
-  return "rallentamento, " + std::to_string(x) + ", 60, " + std::to_string(length) + ", 0, " +
-         std::to_string(f_ta) + ", 0";
-}
-Lines boards(int count, int first) {
-  Lines rows;
-  for (int i = 0; i < count; ++i)
-    rows.push_back("cartello_indicatore, " + std::to_string(first + 100 * i) + ", (B)");
-  return rows;
-}
-
-struct BrokenText {
-  std::int32_t code;
-  std::string line;
-  std::string run;
-  std::string where;  // "L:3", "R:5": text and line; "L": the text alone; "": none
-  std::string km;     // "" for a code without a position
-  bool files_written = true;
+// The bytes the installer's path writes for two texts, compiled in memory
+// (memorizza_percorso without its files), with or without an observer.
+struct InstallerBytes {
+  records::CompileState state;
+  finish::Outcome outcome = finish::Outcome::kNoTrack;
+  std::map<std::string, std::string> files;  // by suffix: "_linea.dat", ".sim", ".dat"
 };
-
-// The message expected: where, code, kilometre and the catalogue's meaning.
-std::string expected_message(const BrokenText& c, const std::string& line_path,
-                             const std::string& run_path) {
-  std::string message;
-  if (!c.where.empty()) {
-    message = c.where[0] == 'L' ? line_path : run_path;
-    if (c.where.size() > 2)
-      message += ":" + c.where.substr(2);
-    message += ": ";
-  }
-  message += "errore " + std::to_string(c.code);
-  if (!c.km.empty())
-    message += " a km " + c.km;
-  return message + ": " + std::string(compiler::find_error_code(c.code)->meaning);
+InstallerBytes installer_bytes(const std::string& line, const std::string& run,
+                               compiler::CompileObserver* observer = nullptr) {
+  records::ScenarioRecords records;
+  records.line_id = "Prova";
+  records.train_number = "123";
+  std::int32_t j = 1;
+  InstallerBytes bytes;
+  bytes.outcome = finish::compile_and_complete(
+      records, {compiler::DescriptionText{"l", line}, compiler::DescriptionText{"r", run}}, j,
+      observer);
+  bytes.state = records.state;
+  if (bytes.outcome != finish::Outcome::kComplete)
+    return bytes;
+  using records::ByteConsumer;
+  bytes.files["_linea.dat"] = records::collect_bytes(
+      [&](const ByteConsumer& out) { records::encode_line_data_file(*records.plan, out); });
+  bytes.files[".sim"] = records::collect_bytes(
+      [&](const ByteConsumer& out) { records::encode_table_file(records.header, out); });
+  bytes.files[".dat"] = records::collect_bytes(
+      [&](const ByteConsumer& out) { records::encode_cell_file(records.cells, out); });
+  return bytes;
 }
 
-TEST(CompileCommand, ReportsEachCodeWithItsTextLineAndKilometre) {
-  const BrokenText cases[] = {
-      {1, line_text({"lunghezza percorso, 1000001"}), run_text(), "L:2", "", false},
-      {2, line_text({"lunghezza percorso, 10000", "progressiva chilometrica uno, 75, 0, 0"}),
-       run_text(), "L", ""},
-      {3, line_text({"lunghezza percorso, 10000", "ripetizione segnali 4 codici, 1075, 9000"}),
-       run_text(), "L:3", ""},
-      {4, line_text({"lunghezza percorso, 10000", "ripetizione segnali 4 codici, 1000, 9010"}),
-       run_text(), "L:3", ""},
-      {5, line_text({"lunghezza percorso, 10000", "ripetizione segnali codici, 1000, 9000"}),
-       run_text(), "L:3", ""},
-      {6, line_with({"cartello_indicatore, 2000, (A)", "cartello_indicatore, 2000, (B)"}),
-       run_text(), "L:8", "2+000"},
-      {7, line_text(), run_text({"abbattimento, 2000, 100", "abbattimento, 2000, 90"}), "R:6",
-       "2+000"},
-      {8, line_text(), run_text({station(2025, 12, 500)}), "R:5", "2+025"},
-      {9, line_text(), run_text({station(2000, 12, 450)}), "R:5", "2+000"},
-      {10, line_with(boards(78, 2000)), run_text({station(1000, 27, 400)}), "R:5", ""},
-      {11, line_text(), run_text({slow(5000, 500), signal(3350), signal(3400), signal(3450)}), "",
-       "3+500"},
-      {12, line_text(), run_text({slow(5000, 500), signal(4650), signal(4700), signal(4750)}), "",
-       "5+050"},
-      {13, line_text(), run_text({slow(5000, 1000), signal(5350), signal(5400), signal(5450)}), "",
-       "5+450"},
-      {15, line_with({"pendenza, 20000, 0"}), run_text(), "L:7", "20+000"},
-      {15, line_text(), run_text({"velocita, 20000, 50"}), "R:5", "20+000"},
-      {16, line_text(), run_text({signal(2000), signal(2000)}), "R:6", "2+000"},
-      {17, line_text(), run_text({signal(3800), slow(5000, 500)}), "R:6", "5+000"},
-      {18, line_text(), run_text({signal(5000), slow(5000, 500)}), "R:6", "5+000"},
-      {19, line_text(), run_text({signal(5500), slow(5000, 500)}), "R:6", "5+000"},
-      {20, line_text(), run_text({signal(3700), slow(5000, 500, 1)}), "R:6", "5+000"},
-      {21,
-       line_with({"indicatori_vmax, 2000, 100, 100, 100, 0, , , , 0",
-                  "indicatori_vmax, 2000, 90, 90, 90, 0, , , , 0"}),
-       run_text(), "L:8", "2+000"},
-      {22, line_text(), run_text({station(2000, 12, 500, "A"), station(2500, 12, 500, "B")}), "R:6",
-       "2+500"},
-      {24, line_text(), run_text({station(0, 12, 100)}), "R:5", ""},
-      {102, "nessuna sezione\r\n", run_text(), "L:1", "", false},
-      {103, line_text(kGeneral, {"curvad, 1000, 500", "pendenza, 0, 2"}), run_text(), "L:5", ""},
-      {201, line_text({"sfondo uno, 1"}), run_text(), "L:3", "", false},
-      {202, line_text({"lunghezza percorso, -100"}), run_text(), "L:2", "-0+100", false},
-      {203, line_with({"montagna, 100, 20000, 2"}), run_text(), "L:7", "0+100"},
-      {204, line_with({"curvad2, 16000, 2000"}), run_text(), "L:7", "16+000"},
-      {205, line_with(boards(82, 1000)), run_text(), "L:88", "9+100"},
-      {206, line_with({"cartello_indicatore, -100, (A)"}), run_text(), "L:7", "-0+100"},
-      {207, line_with(Lines(5, "pendenza, 16900, 1")), run_text(), "L:11", "16+900"},
-      {208, line_with({"pendenza, 1000, 200"}), run_text(), "L:7", "1+000"},
-      {221, line_text(), run_text({signal(-100)}), "R:5", "-0+100"},
-      {222, line_text(), run_text({slow(16000, 2000)}), "R:5", "16+000"},
-      {223, line_text(), run_text({station(16000, 8, 1200)}), "R:5", "16+000"},
-      {224, line_text(), run_text({"abbattimento, -50, 100"}), "R:5", "-0+050"},
-      {241, line_text(), run_text({slow(5000, 0)}), "", "5+050"},
-      // Cell 1 (0 to 75 m) already holding what the stamps go into.
-      {1250, line_text(), run_text({signal(0, 1, 0)}), "", "", false},
-      {1251, line_text(), run_text({signal(0, 0, 1)}), "", "", false},
-  };
-  for (const BrokenText& c : cases) {
-    SCOPED_TRACE("code " + std::to_string(c.code) + " " + c.where);
+// Every faulty text compiled both ways, by the installer's path and by
+// `compile`, and once more with the diagnostics listening: the same code
+// and position, and with --write-on-error the same bytes; by default
+// `compile` holds a partial scenario back.
+TEST(CompileCommand, RecordsWhatTheInstallerRecordsAndHoldsAPartialScenarioBack) {
+  for (const FaultyTexts& c : faulty_texts()) {
+    SCOPED_TRACE("case " + c.name);
+    const InstallerBytes installer = installer_bytes(c.line, c.run);
+    EXPECT_EQ(installer.state.error_code, c.code);
+    diagnostics::CompileTrace trace;
+    const InstallerBytes observed = installer_bytes(c.line, c.run, &trace);
+    EXPECT_EQ(observed.state.error_code, installer.state.error_code);
+    EXPECT_EQ(observed.state.error_position, installer.state.error_position);
+    EXPECT_EQ(observed.state.line, installer.state.line);
+    EXPECT_EQ(observed.files, installer.files);
+
     TempFolder folder;
-    const std::string line_path = folder.file("linea.txt");
-    const std::string run_path = folder.file("corsa.txt");
-    write_bytes(line_path, c.line);
-    write_bytes(run_path, c.run);
-    const std::string out = folder.file("out");
+    write_bytes(folder.file("linea.txt"), c.line);
+    write_bytes(folder.file("corsa.txt"), c.run);
+    const std::vector<std::string> args = {"compile",
+                                           folder.file("linea.txt"),
+                                           folder.file("corsa.txt"),
+                                           "--line-id",
+                                           "Prova",
+                                           "--train",
+                                           "123",
+                                           "--out",
+                                           folder.file("out")};
+    const ToolRun held = run_tool_here(args);
+    EXPECT_EQ(held.status, kExitErrorRecorded);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file("out")));
+    EXPECT_NE(held.err.find(": errore " + std::to_string(c.code) + ": "), std::string::npos)
+        << held.err;
+    EXPECT_EQ(held.out, c.files_written
+                            ? "nessun file binario scritto: è registrato l'errore " +
+                                  std::to_string(c.code) +
+                                  " (quelli già presenti restano come erano; con "
+                                  "--write-on-error sono scritti come li scrive l'installatore)\n"
+                            : "nessun file binario scritto (quelli già presenti restano come "
+                              "erano)\n");
 
-    const ToolRun run = run_tool_here(
-        {"compile", line_path, run_path, "--line-id", "Prova", "--train", "123", "--out", out});
-    EXPECT_EQ(run.status, kExitErrorRecorded);
-    EXPECT_EQ(run.err, expected_message(c, line_path, run_path) + "\n");
+    std::vector<std::string> writing = args;
+    writing.push_back("--write-on-error");
+    const ToolRun written = run_tool_here(writing);
+    EXPECT_EQ(written.status, kExitErrorRecorded);
+    EXPECT_EQ(written.err, held.err);
+    std::map<std::string, std::string> files;
+    for (const auto& [suffix, bytes] : installer.files) {
+      const std::string name = suffix == "_linea.dat" ? "Prova_linea.dat" : "Prova_123" + suffix;
+      EXPECT_EQ(read_bytes(folder.file("out/" + name)), bytes) << name;
+    }
+    EXPECT_EQ(installer.files.empty(), !c.files_written);
     // The author's texts are left as they were.
-    EXPECT_EQ(read_bytes(line_path), c.line);
-    EXPECT_EQ(read_bytes(run_path), c.run);
-    EXPECT_EQ(std::filesystem::is_empty(out), !c.files_written);
-    EXPECT_EQ(run.out.starts_with("nessun file binario scritto"), !c.files_written) << run.out;
+    EXPECT_EQ(read_bytes(folder.file("linea.txt")), c.line);
+    EXPECT_EQ(read_bytes(folder.file("corsa.txt")), c.run);
   }
-}
-
-TEST(CompileCommand, Code25NamesTheFieldTheTrapCaught) {
-  TempFolder folder;
-  write_bytes(folder.file("l.txt"), line_text());
-  write_bytes(folder.file("r.txt"), joined({"[generale]", "numero vetture, otto", "[fine]"}));
-  const ToolRun run = run_tool_here({"compile", folder.file("l.txt"), folder.file("r.txt"),
-                                     "--line-id", "P", "--train", "1", "--out", folder.file("o")});
-  EXPECT_EQ(run.status, kExitErrorRecorded);
-  EXPECT_EQ(run.err, folder.file("r.txt") +
-                         ":2: errore 25: " + std::string(compiler::find_error_code(25)->meaning) +
-                         " (campo non numerico: \"otto\")\n");
 }
 
 TEST(CompileCommand, JsonGivesEachPartApart) {
@@ -194,14 +121,20 @@ TEST(CompileCommand, JsonGivesEachPartApart) {
   const std::string out = folder.file("o");
   const ToolRun run =
       run_tool_here({"compile", folder.file("l.txt"), folder.file("r.txt"), "--json", "--line-id",
-                     "P", "--train", "1", "--out", out, "--no-line-data"});
+                     "P", "--train", "1", "--out", out, "--no-line-data", "--write-on-error"});
   EXPECT_EQ(run.status, kExitErrorRecorded);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, "{\"code\":16,\"position\":2000,\"km\":\"2+000\",\"file\":\"" +
                          folder.file("r.txt") +
                          "\",\"line\":6,\"meaning\":\"la cella del segnale è già occupata\","
                          "\"files\":[\"" +
-                         out + "/P_1.sim\",\"" + out + "/P_1.dat\"]}\n");
+                         out + "/P_1.sim\",\"" + out + "/P_1.dat\"],\"diagnostics\":[{\"file\":\"" +
+                         folder.file("r.txt") +
+                         "\",\"line\":6,\"column\":10,\"end_column\":13,\"severity\":\"errore\","
+                         "\"code\":16,\"id\":\"signal_cell_taken\",\"message\":\"la cella 41 (km "
+                         "2+050) del segnale è già occupata dal segnale della riga 5 del testo "
+                         "della corsa\",\"suggestion\":null}],\"errors\":1,\"warnings\":0,"
+                         "\"notes\":0}\n");
 
   write_bytes(folder.file("r.txt"), run_text());
   const ToolRun clean = run_tool_here({"compile", folder.file("l.txt"), folder.file("r.txt"),
@@ -210,7 +143,8 @@ TEST(CompileCommand, JsonGivesEachPartApart) {
   EXPECT_EQ(clean.out,
             "{\"code\":0,\"position\":null,\"km\":null,\"file\":null,\"line\":null,"
             "\"meaning\":null,\"files\":[\"" +
-                out + "/P_linea.dat\",\"" + out + "/P_1.sim\",\"" + out + "/P_1.dat\"]}\n");
+                out + "/P_linea.dat\",\"" + out + "/P_1.sim\",\"" + out +
+                "/P_1.dat\"],\"diagnostics\":[],\"errors\":0,\"warnings\":0,\"notes\":0}\n");
 }
 
 TEST(CompileCommand, RefusesWhatItCannotCompileWithoutTouchingAnything) {

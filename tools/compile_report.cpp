@@ -1,18 +1,29 @@
 #include "tools/compile_report.h"
 
 #include "records/kilometre_text.h"
+#include "tools/diagnostic_report.h"
 #include "tools/json_writer.h"
 
 namespace scenario::tools {
 
 void print_compile_report(const CompileOutcome& outcome, const app::AuthorTexts& texts,
                           std::ostream& out, std::ostream& err) {
+  if (!outcome.diagnostics.diagnostics.empty())
+    print_diagnostics(outcome.diagnostics, {texts.line_text, texts.run_text}, err);
+  const std::int32_t code = outcome.state.error_code;
   for (const std::string& file : outcome.files_written)
     out << "scritto " << file << '\n';
-  if (outcome.files_written.empty())
+  if (!outcome.files_written.empty() && code != 0) {
+    out << "i file binari sono incompleti: vi è registrato l'errore " << code
+        << ", come li scriverebbe l'installatore\n";
+  }
+  if (outcome.held_back) {
+    out << "nessun file binario scritto: è registrato l'errore " << code
+        << " (quelli già presenti restano come erano; con --write-on-error sono scritti come li "
+           "scrive l'installatore)\n";
+  } else if (outcome.files_written.empty()) {
     out << "nessun file binario scritto (quelli già presenti restano come erano)\n";
-  if (outcome.state.error_code != 0)
-    err << app::author_error_message(app::error_report(outcome.state, texts)) << '\n';
+  }
 }
 
 void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
@@ -41,6 +52,7 @@ void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& t
   for (const std::string& file : outcome.files_written)
     json.string(file);
   json.end_array();
+  diagnostics_json(outcome.diagnostics, {texts.line_text, texts.run_text}, json);
   json.end_object();
   out << '\n';
 }

@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/shown_text.h"
+
 namespace scenario::tools {
 
-// A Windows-1252 text of a binary file as UTF-8 in double quotes for a
-// terminal: control characters and the bytes the code page leaves
-// undefined appear as \xNN, a quote or backslash with a backslash before it.
-std::string quoted_text(std::string_view cp1252);
+using text::quoted_text;
 
 // Seconds of the day as hh:mm:ss (hours may pass 23; negative values keep
 // their sign).

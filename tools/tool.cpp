@@ -4,6 +4,7 @@
 #include "platform/file_error.h"
 #include "tools/binary_inputs.h"
 #include "tools/builtin_texts.h"
+#include "tools/check_command.h"
 #include "tools/command_line.h"
 #include "tools/compile_command.h"
 #include "tools/dump_command.h"
@@ -34,6 +35,8 @@ int dispatch(const std::string& name, std::span<const std::string> args, std::os
     return texts(args, out);
   if (name == "compile")
     return run_compile(args, out, err);
+  if (name == "check")
+    return run_check(args, out);
   if (name == "dump")
     return run_dump(args, out);
   if (name == "plot")

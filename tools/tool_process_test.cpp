@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "text/line_list.h"
 #include "tools/exit_codes.h"
+#include "tools/test_texts.h"
 
 namespace scenario::tools {
 namespace {
@@ -54,7 +55,8 @@ TEST(ScenarioToolProcess, CompileOnTheBuiltInTextsGivesTheInstallersFilesByteFor
                    "--line-id", "Velbrio_Dolvena", "--train", "30527"},
                   work.path().string());
   EXPECT_EQ(result.status, kExitOk) << result.standard_error;
-  EXPECT_EQ(result.standard_error, "");
+  EXPECT_EQ(result.standard_error,
+            test_texts::builtin_texts_diagnostics("Velbrio_Dolvena_30527-.txt"));
   EXPECT_EQ(result.standard_output,
             "scritto ./Velbrio_Dolvena_linea.dat\n"
             "scritto ./Velbrio_Dolvena_30527.sim\n"

@@ -35,9 +35,19 @@ std::string meaning_of(const records::CompileState& state) {
 
 }  // namespace
 
-std::string compile_error_message(const records::CompileState& state) {
-  return "scenario_installer: errore " + std::to_string(state.error_code) + " alla posizione " +
-         std::to_string(state.error_position) + " m" + source_of(state) + ": " + meaning_of(state);
+std::string compile_error_message(const records::CompileState& state,
+                                  const diagnostics::Diagnostic* explained) {
+  std::string message = "scenario_installer: errore " + std::to_string(state.error_code) +
+                        " alla posizione " + std::to_string(state.error_position) + " m";
+  if (explained == nullptr)
+    return message + source_of(state) + ": " + meaning_of(state);
+  if (explained->text != records::SourceText::kNone && explained->line > 0) {
+    message += std::string(" (testo della ") +
+               (explained->text == records::SourceText::kLine ? "linea" : "corsa") + ", riga " +
+               std::to_string(explained->line) + ", colonna " + std::to_string(explained->column) +
+               ")";
+  }
+  return message + ": " + explained->message;
 }
 
 ErrorReport error_report(const records::CompileState& state, const AuthorTexts& texts) {

@@ -4,15 +4,19 @@
 #include <optional>
 #include <string>
 
+#include "diagnostics/diagnostic.h"
 #include "records/compile_state.h"
 
 namespace scenario::app {
 
 // The line the installer prints on standard error when compilation or the
 // finishing pass has recorded an error: the code, the position in metres,
-// when an entry of a description text is to blame the text and line, and
-// what the code means.
-std::string compile_error_message(const records::CompileState& state);
+// when an entry of a description text is to blame the text, line and
+// column, and what the code means. `explained` is the code told in the
+// author's terms, when there is one: its place and its concrete meaning
+// take the place of the table's.
+std::string compile_error_message(const records::CompileState& state,
+                                  const diagnostics::Diagnostic* explained = nullptr);
 
 // Where the two description texts of an author are, to name them.
 struct AuthorTexts {

@@ -5,6 +5,7 @@
 #include "app/compile_error_message.h"
 #include "app/description_text_files.h"
 #include "app/exit_status.h"
+#include "diagnostics/checker.h"
 #include "docs/driver_documents.h"
 #include "finish/memorizza_percorso.h"
 #include "line/dati_linea.h"
@@ -77,8 +78,8 @@ bool Form1::memorizza_percorso(std::int32_t& j) {
   const ScenarioFileNames names = file_names();
   records_.line_id = line_id_;
   records_.train_number = train_number_;
-  const compiler::DescriptionTexts texts = take_description_texts(names);
-  return finish::memorizza_percorso(records_, texts,
+  texts_ = take_description_texts(names);
+  return finish::memorizza_percorso(records_, texts_,
                                     {names.line_data, names.scenario_table, names.cell_file},
                                     j) != finish::Outcome::kStampConflict;
 }
@@ -87,7 +88,15 @@ int Form1::report_outcome() const {
   const records::CompileState& state = records_.state;
   if (state.error_code == 0)
     return kExitInstalled;
-  std::cerr << compile_error_message(state) << '\n';
+  // Only on this path, where an error is to be told: the same texts
+  // compiled again, traced, to tell it in the author's terms.
+  std::optional<diagnostics::Diagnostic> explained;
+  if (texts_.line && texts_.run) {
+    explained = diagnostics::explain_recorded_code({texts_.line->content, texts_.run->content,
+                                                    records_.line_id, records_.train_number,
+                                                    records_.write_line_data});
+  }
+  std::cerr << compile_error_message(state, explained ? &*explained : nullptr) << '\n';
   return kExitCompileError;
 }
 

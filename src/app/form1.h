@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/file_names.h"
+#include "compiler/description_texts.h"
 #include "platform/display.h"
 #include "records/scenario_records.h"
 
@@ -50,6 +51,8 @@ class Form1 {
   std::string line_id_;
   std::string train_number_;
   records::ScenarioRecords records_;
+  // The two texts as the compile read them, for telling a recorded error.
+  compiler::DescriptionTexts texts_;
 };
 
 }  // namespace scenario::app

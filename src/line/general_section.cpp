@@ -60,10 +60,10 @@ EntryOutcome read_signal_repetition(LineCompilation& line) {
   return EntryOutcome::kGoOn;
 }
 
-constexpr text::ValueField kLength[] = {{"lunghezza del percorso (m)"}};
+constexpr text::ValueField kLength[] = {{"lunghezza del percorso in m"}};
 constexpr text::ValueField kReference[] = {{"primo valore"}, {"secondo valore"}, {"terzo valore"}};
 constexpr text::ValueField kBackground[] = {{"valore"}};
-constexpr text::ValueField kRepetition[] = {{"inizio (m)"}, {"fine (m)"}};
+constexpr text::ValueField kRepetition[] = {{"inizio in m"}, {"fine in m"}};
 
 // The length is found in any letter case, the other entries only as
 // written.

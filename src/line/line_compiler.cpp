@@ -17,21 +17,21 @@ bool computes_plan(const LineCompilation& line) {
   return line.records.plan.has_value();
 }
 
-constexpr text::ValueField kGradient[] = {{"posizione (m)"}, {"pendenza (per mille)"}};
-constexpr text::ValueField kCurve[] = {{"inizio (m)"}, {"lunghezza (m)"}};
-constexpr text::ValueField kStretch[] = {{"inizio (m)"}, {"fine (m)"}, {"tipo"}};
+constexpr text::ValueField kGradient[] = {{"posizione in m"}, {"pendenza in per mille"}};
+constexpr text::ValueField kCurve[] = {{"inizio in m"}, {"lunghezza in m"}};
+constexpr text::ValueField kStretch[] = {{"inizio in m"}, {"fine in m"}, {"tipo"}};
 constexpr text::ValueField kSpeedIndicator[] = {
-    {"posizione (m)"},
-    {"velocità del rango A a sinistra (km/h)"},
-    {"velocità del rango B a sinistra (km/h)"},
-    {"velocità del rango C a sinistra (km/h)"},
+    {"posizione in m"},
+    {"velocità del rango A a sinistra in km/h"},
+    {"velocità del rango B a sinistra in km/h"},
+    {"velocità del rango C a sinistra in km/h"},
     {"strisce a sinistra"},
-    {"velocità del rango A a destra (km/h)"},
-    {"velocità del rango B a destra (km/h)"},
-    {"velocità del rango C a destra (km/h)"},
+    {"velocità del rango A a destra in km/h"},
+    {"velocità del rango B a destra in km/h"},
+    {"velocità del rango C a destra in km/h"},
     {"strisce a destra"},
 };
-constexpr text::ValueField kSignBoard[] = {{"posizione (m)"}, {"testo del cartello", true}};
+constexpr text::ValueField kSignBoard[] = {{"posizione in m"}, {"testo del cartello", true}};
 
 // After "[generale]" every entry is recognised by its keyword alone,
 // wherever it stands, in any letter case; curves only where the plan is

@@ -19,22 +19,22 @@ using text::ValueField;
 
 constexpr ValueField kBrakeMass[] = {{"percentuale di massa frenata"}};
 constexpr ValueField kCars[] = {{"numero di vetture"}};
-constexpr ValueField kSpeed[] = {{"posizione (m)"}, {"velocità (km/h)"}};
-constexpr ValueField kAdhesion[] = {{"posizione (m)"}, {"aderenza"}};
+constexpr ValueField kSpeed[] = {{"posizione in m"}, {"velocità in km/h"}};
+constexpr ValueField kAdhesion[] = {{"posizione in m"}, {"aderenza"}};
 constexpr ValueField kClock[] = {{"ore"}, {"minuti"}, {"secondi"}};
 constexpr ValueField kSand[] = {{"sabbia"}};
 constexpr ValueField kSignal[] = {
-    {"posizione (m)"}, {"sx"}, {"s1"}, {"s2"}, {"s3"}, {"rapp"}, {"dx"}, {"d1"}, {"d2"}, {"d3"},
+    {"posizione in m"}, {"sx"}, {"s1"}, {"s2"}, {"s3"}, {"rapp"}, {"dx"}, {"d1"}, {"d2"}, {"d3"},
     {"tempo"},
 };
 constexpr ValueField kSlowSection[] = {
-    {"inizio (m)"}, {"velocità (km/h)"}, {"lunghezza (m)"}, {"f_tt"}, {"f_ta"}, {"d_v"},
+    {"inizio in m"}, {"velocità in km/h"}, {"lunghezza in m"}, {"f_tt"}, {"f_ta"}, {"d_v"},
 };
-constexpr ValueField kAbatement[] = {{"posizione (m)"}, {"velocità (km/h)"}};
+constexpr ValueField kAbatement[] = {{"posizione in m"}, {"velocità in km/h"}};
 constexpr ValueField kStation[] = {
-    {"posizione (m)"},
+    {"posizione in m"},
     {"tipo di stazione"},
-    {"lunghezza dell'area (m)"},
+    {"lunghezza dell'area in m"},
     {"primo flag (campo 4)"},
     {"secondo flag (campo 5)"},
     {"flag area 50 m più lunga (campo 6)"},
@@ -44,7 +44,7 @@ constexpr ValueField kStation[] = {
     {"quarto codice (campo 10)"},
     {"quinto codice (campo 11)"},
     {"sesto codice (campo 12)"},
-    {"sosta (s)"},
+    {"sosta in s"},
     {"ore della partenza"},
     {"minuti della partenza"},
     {"secondi della partenza"},

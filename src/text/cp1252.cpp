@@ -14,6 +14,20 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+}  // namespace
+
+std::string code_point_name(char32_t code_point) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string digits;
+  for (auto value = static_cast<std::uint32_t>(code_point); value != 0 || digits.size() < 4;
+       value >>= 4) {
+    digits.insert(digits.begin(), kHex[value & 0xF]);
+  }
+  return "U+" + digits;
+}
+
+namespace {
+
 unsigned char to_byte(char32_t code_point) {
   if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
     return static_cast<unsigned char>(code_point);
@@ -23,9 +37,8 @@ unsigned char to_byte(char32_t code_point) {
       return static_cast<unsigned char>(0x80 + i);
     }
   }
-  throw std::invalid_argument("character U+" +
-                              std::to_string(static_cast<std::uint32_t>(code_point)) +
-                              " has no Windows-1252 form");
+  throw std::invalid_argument("il carattere " + code_point_name(code_point) +
+                              " non esiste in Windows-1252");
 }
 
 void append_utf8(std::string& out, char32_t code_point) {
@@ -76,15 +89,15 @@ std::string utf8_to_cp1252(std::string_view utf8) {
       length = 4;
       code_point = lead & 0x07;
     } else {
-      throw std::invalid_argument("malformed UTF-8 text");
+      throw std::invalid_argument("testo UTF-8 non valido");
     }
     if (i + static_cast<std::size_t>(length) > utf8.size()) {
-      throw std::invalid_argument("malformed UTF-8 text");
+      throw std::invalid_argument("testo UTF-8 non valido");
     }
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
       if ((next & 0xC0) != 0x80)
-        throw std::invalid_argument("malformed UTF-8 text");
+        throw std::invalid_argument("testo UTF-8 non valido");
       code_point = (code_point << 6) | (next & 0x3F);
     }
     bytes.push_back(static_cast<char>(to_byte(code_point)));

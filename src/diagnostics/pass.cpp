@@ -1,0 +1,88 @@
+#include "diagnostics/pass.h"
+
+namespace scenario::diagnostics {
+
+std::optional<std::int32_t> Pass::line_length() const {
+  if (records.cells.empty())
+    return std::nullopt;
+  return records.header[records::kTrainValuesSlot].long_b;
+}
+
+void run_pass(Pass& pass, std::string_view line_id, std::string_view train_number,
+              std::int32_t write_line_data) {
+  pass.records = records::ScenarioRecords{};
+  pass.records.line_id = line_id;
+  pass.records.train_number = train_number;
+  pass.trace = CompileTrace{};
+  const compiler::DescriptionTexts texts{compiler::DescriptionText{"linea", pass.line_text},
+                                         compiler::DescriptionText{"corsa", pass.run_text}};
+  std::int32_t j = write_line_data;
+  pass.outcome = finish::compile_and_complete(pass.records, texts, j, &pass.trace);
+}
+
+text::FieldSpan span_at(std::string_view text, std::size_t begin, std::size_t end) {
+  text::FieldSpan span;
+  span.line = 1;
+  for (std::size_t i = 0; i < begin && i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      ++i;
+    if (text[i] == '\r' || text[i] == '\n') {
+      ++span.line;
+      span.line_begin = i + 1;
+    }
+  }
+  span.begin = begin;
+  span.end = end;
+  span.first_column = static_cast<int>(begin - span.line_begin) + 1;
+  span.last_column = static_cast<int>(end - span.line_begin);
+  return span;
+}
+
+std::string_view line_of(std::string_view text, const text::FieldSpan& span) {
+  const std::size_t begin = std::min(span.line_begin, text.size());
+  std::size_t end = begin;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+    ++end;
+  return text.substr(begin, end - begin);
+}
+
+Diagnostic at_field(const Pass& pass, records::SourceText text, const TracedField& field) {
+  Diagnostic diagnostic;
+  diagnostic.text = text;
+  diagnostic.line = field.span.line;
+  diagnostic.column = field.span.first_column;
+  diagnostic.end_column = field.span.last_column;
+  diagnostic.source_line = std::string(line_of(pass.text_of(text), field.span));
+  return diagnostic;
+}
+
+Diagnostic at_text_start(const Pass& pass, records::SourceText text) {
+  TracedField start;
+  start.span.line = 1;
+  start.span.first_column = 1;
+  start.span.last_column = 0;
+  Diagnostic diagnostic = at_field(pass, text, start);
+  return diagnostic;
+}
+
+std::optional<std::int64_t> number_of(std::string_view raw) {
+  std::size_t first = raw.find_first_not_of(" \t");
+  if (first == std::string_view::npos)
+    return 0;
+  std::size_t last = raw.find_last_not_of(" \t");
+  raw = raw.substr(first, last - first + 1);
+  const bool negative = raw[0] == '-';
+  if (negative)
+    raw.remove_prefix(1);
+  if (raw.empty() || raw.size() > 12)
+    return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : raw) {
+    if (c < '0' || c > '9')
+      return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace scenario::diagnostics
