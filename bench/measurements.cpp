@@ -8,10 +8,14 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "bench/faulty_scenario.h"
 #include "bench/generated_files.h"
 #include "child_process.h"
 #include "finish/memorizza_percorso.h"
+#include "line/builtin_line.h"
 #include "platform/files.h"
+#include "run/builtin_run_text.h"
+#include "text/line_list.h"
 
 namespace scenario::bench {
 namespace {
@@ -205,6 +209,45 @@ void register_write_bytes(const BenchSettings& settings, std::int32_t length) {
         settings);
 }
 
+// `scenario_tool check` as an author runs it, on two texts in a folder of
+// their own: reading them, the check, the report on standard output.
+void register_check(const BenchSettings& settings, const char* name, const std::string& line_text,
+                    const std::string& run_text, int expected_status) {
+  timed(benchmark::RegisterBenchmark(
+            name,
+            [settings, name, line_text, run_text, expected_status](benchmark::State& state) {
+              const fs::path folder = fresh_folder(settings.work, name);
+              replace_with((folder / "linea.txt").string(), line_text);
+              replace_with((folder / "corsa.txt").string(), run_text);
+              const std::vector<std::string> arguments = {"check",
+                                                          (folder / "linea.txt").string(),
+                                                          (folder / "corsa.txt").string(),
+                                                          "--line-id",
+                                                          kGeneratedLineId,
+                                                          "--train",
+                                                          kGeneratedTrainNumber};
+              for (auto _ : state) {
+                const TimedRun run = run_timed(SCENARIO_TOOL, arguments);
+                state.SetIterationTime(run.seconds);
+                if (run.status != expected_status) {
+                  state.SkipWithError("the check did not end as expected");
+                  break;
+                }
+              }
+              fs::remove_all(folder);
+            }),
+        settings);
+}
+
+void register_checks(const BenchSettings& settings) {
+  // The built-in texts give one warning and no error (doc/authors_guide.md).
+  register_check(settings, kCheckBuiltIn, text::render_lines(line::builtin_line()),
+                 text::render_lines(run::builtin_run_text()), 0);
+  PlantedFaults planted;
+  const GeneratedTexts faulty = with_planted_faults(generate_texts(kMeasuredLengths[2]), planted);
+  register_check(settings, kCheckFaulty, faulty.line_text, faulty.run_text, 1);
+}
+
 }  // namespace
 
 InstalledFiles install_once(const BenchSettings& settings) {
@@ -239,6 +282,7 @@ void register_measurements(const BenchSettings& settings, const InstalledFiles& 
     register_compile_write(settings, length);
     register_write_bytes(settings, length);
   }
+  register_checks(settings);
 }
 
 }  // namespace scenario::bench

@@ -31,6 +31,8 @@ inline constexpr char kInstallerRun[] = "installer";
 inline constexpr char kCopyRun[] = "copy_six_files";
 inline constexpr char kNoFlush[] = "six_files_no_flush";
 inline constexpr char kFsyncEach[] = "six_files_fsync_each";
+inline constexpr char kCheckBuiltIn[] = "check_builtin_texts";
+inline constexpr char kCheckFaulty[] = "check_1000km_100_faults";
 std::string compile_write_name(std::int32_t length);
 std::string write_bytes_name(std::int32_t length);
 

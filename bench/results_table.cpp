@@ -10,6 +10,8 @@ namespace {
 constexpr double kInstallerTarget = 1.5;
 constexpr double kCompileWriteTarget = 2.0;
 constexpr double kPeakMemoryTarget = 2.0;
+constexpr double kCheckBuiltInTargetMs = 50;
+constexpr double kCheckFaultyTargetMs = 1000;
 
 // printf into a std::string.
 template <typename... Values>
@@ -99,6 +101,18 @@ void print_compile_write(std::ostream& out, const TableInput& input) {
          "output)\n";
 }
 
+void print_checks(std::ostream& out, const TableInput& input) {
+  out << format("\nscenario_tool check as a process, texts read from disk; medians of %d runs\n",
+                input.runs);
+  const double builtin = median_ms(input, kCheckBuiltIn);
+  const double faulty = median_ms(input, kCheckFaulty);
+  out << format("  %-58s %9.2f ms  target < %.0f ms: %s\n", "the built-in texts (one warning)",
+                builtin, kCheckBuiltInTargetMs, verdict(builtin < kCheckBuiltInTargetMs));
+  out << format("  %-58s %9.2f ms  target < %.0f ms: %s\n",
+                "generated 1000 km line with 100 faults planted", faulty, kCheckFaultyTargetMs,
+                verdict(faulty < kCheckFaultyTargetMs));
+}
+
 }  // namespace
 
 void MedianCollector::ReportRuns(const std::vector<Run>& runs) {
@@ -116,6 +130,7 @@ void MedianCollector::ReportRuns(const std::vector<Run>& runs) {
 void print_table(std::ostream& out, const TableInput& input) {
   print_installer(out, input);
   print_compile_write(out, input);
+  print_checks(out, input);
 }
 
 }  // namespace scenario::bench

@@ -1,5 +1,6 @@
-// Writes the seed corpora of the three fuzzers into one folder:
-// <folder>/field_reader, <folder>/compile and <folder>/decoders, from the
+// Writes the seed corpora of the fuzzers into one folder:
+// <folder>/field_reader, <folder>/compile, <folder>/check (as compile) and
+// <folder>/decoders, from the
 // built-in texts, the short texts of the unit tests and the binary files
 // that compiling them gives.
 //
@@ -154,6 +155,8 @@ int main(int argc, char** argv) {
     const fs::path folder = argv[1];
     write_field_reader_seeds(folder / "field_reader");
     write_compile_seeds(folder / "compile");
+    // The check reads its input as the compile fuzzer does.
+    write_compile_seeds(folder / "check");
     write_decoder_seeds(folder / "decoders");
   } catch (const std::exception& error) {
     std::cerr << "fuzz_seed_corpus: " << error.what() << '\n';

@@ -49,7 +49,9 @@ std::size_t sequence_length(std::string_view text, std::size_t at) {
   return length;
 }
 
-std::string from_utf8(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+std::string from_utf8_text(const std::string& path, std::string_view bytes) {
   std::string converted;
   converted.reserve(bytes.size());
   for (std::size_t at = 0; at < bytes.size();) {
@@ -67,6 +69,8 @@ std::string from_utf8(const std::string& path, std::string_view bytes) {
   }
   return converted;
 }
+
+namespace {
 
 std::string identity_bytes(const std::string& command, const std::string& what,
                            const std::string& value) {
@@ -101,7 +105,7 @@ std::string read_author_text(const std::string& path, TextEncoding encoding) {
     throw platform::FileError(place(path, bytes, nul),
                               "contiene byte NUL: non è un testo (un file binario?)");
   }
-  return encoding == TextEncoding::kUtf8 ? from_utf8(path, bytes) : bytes;
+  return encoding == TextEncoding::kUtf8 ? from_utf8_text(path, bytes) : bytes;
 }
 
 Identity identity_of(const std::string& command, const std::string& line_path,

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace scenario::tools {
 
@@ -24,6 +25,11 @@ struct AuthorScenario {
   std::string line_id_bytes;  // Windows-1252, for the header table
   std::string train_number_bytes;
 };
+
+// The Windows-1252 form of UTF-8 bytes read from `path`: a malformed
+// sequence or a character Windows-1252 cannot hold is refused with
+// platform::FileError naming its place ("path:3:7") and what it is.
+std::string from_utf8_text(const std::string& path, std::string_view bytes);
 
 // Reads one text: a folder, a file holding NUL bytes (no text at all), and
 // with UTF-8 a malformed sequence or a character Windows-1252 cannot hold are

@@ -12,23 +12,41 @@ Uso:
       Velbrio_Dolvena_30527-.txt, come li scrive l'installatore: un esempio
       funzionante da cui partire.
 
+  scenario_tool check TESTO_LINEA TESTO_CORSA [--line-id ID --train NUMERO]
+                [--json] [--encoding cp1252|utf-8]
+      Controlla i due testi e ne elenca ogni errore e avviso, senza scrivere
+      nulla. Ognuno è su una riga:
+        FILE:RIGA:COLONNA: errore CODICE: SIGNIFICATO
+        FILE:RIGA:COLONNA: avviso: SIGNIFICATO
+      seguita dalla riga del testo e da un segno ^~~~ sotto il campo. Sono
+      riportati anche gli errori che il compilatore troverebbe solo dopo aver
+      corretto i primi (il controllo prosegue come se la voce sbagliata non
+      ci fosse), fino a 100 in tutto; poi una riga di riepilogo ("2 errori,
+      3 avvisi"). Senza --line-id e --train l'identità viene dai nomi dei
+      testi (ID_linea.txt e ID_NUMERO-.txt) o è quella predefinita.
+      --encoding utf-8 converte in Windows-1252 testi salvati in UTF-8.
+      --json: un solo oggetto JSON con diagnostics, errors e warnings.
+      Stato di uscita: 0 senza errori (anche con avvisi), 1 con almeno un
+      errore, 2 per argomenti o file sbagliati.
+
   scenario_tool compile TESTO_LINEA TESTO_CORSA --line-id ID --train NUMERO
-                [--out CARTELLA] [--no-line-data] [--json]
+                [--out CARTELLA] [--no-line-data] [--write-on-error]
+                [--encoding cp1252|utf-8] [--json]
       Compila i due testi esattamente come l'installatore compila i suoi
-      (compilatore, passata finale, timbri, scrittura), lavorando su copie:
-      i file dell'autore non sono mai modificati né cancellati. Scrive nella
+      (compilatore, passata finale, timbri, scrittura), in memoria: i file
+      dell'autore non sono mai modificati né cancellati. Scrive nella
       CARTELLA (predefinita: quella corrente; creata se manca) i file binari
       ID_linea.dat (non con --no-line-data), ID_NUMERO.sim e ID_NUMERO.dat,
-      e ne stampa i nomi. Un errore registrato è riportato su una riga:
-        FILE:RIGA: errore CODICE a km K+MMM: SIGNIFICATO
-      FILE e RIGA indicano il testo e la riga della voce che ha causato
-      l'errore; le parti che non si applicano sono omesse (per esempio
-      "errore 13 a km 10+050: ..." per un errore della passata finale).
-      Con 1250 e 1251 (timbri già presenti) e con un testo della linea che
-      non arriva alla lunghezza del percorso nessun file binario è scritto.
+      e ne stampa i nomi. Prima mostra, come check, ogni errore e avviso dei
+      testi. Quando il compilatore registra un errore non scrive alcun file
+      binario, perché uno scenario incompleto non sostituisca uno buono; con
+      --write-on-error li scrive come li scriverebbe l'installatore e dice
+      che sono incompleti. Con i timbri già presenti e con un testo della
+      linea che non arriva alla lunghezza del percorso nessun file binario è
+      scritto.
       --json: stampa invece un solo oggetto JSON con code, position (metri),
-      km, file, line, meaning e files (i file scritti); null dove non si
-      applica.
+      km, file, line, meaning (l'errore come lo registra l'installatore),
+      files (i file scritti) e diagnostics; null dove non si applica.
 
   scenario_tool dump FILE [--kind table|cells|plan] [--all] [--json]
       Decodifica un file binario: la tabella dello scenario (.sim), il file
@@ -55,7 +73,7 @@ Uso:
 
 Stato di uscita:
   0  fatto, nessun errore registrato
-  1  compile: il compilatore o la passata finale hanno registrato un errore
+  1  check, compile: il compilatore o la passata finale registrano un errore
   2  argomenti errati, o un file che non si può leggere, scrivere o decodificare
      (il messaggio nomina il file e il motivo)
   3  errore interno del programma

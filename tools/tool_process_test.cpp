@@ -118,7 +118,8 @@ TEST(ScenarioToolProcess, HelpExplainsEveryCommandAndUsageErrorsEndWithTwo) {
   EXPECT_EQ(help.status, kExitOk);
   for (const char* part :
        {"texts CARTELLA", "compile TESTO_LINEA TESTO_CORSA", "--no-line-data", "--json",
-        "FILE:RIGA: errore CODICE a km K+MMM: SIGNIFICATO", "dump FILE", "--kind table|cells|plan",
+        "check TESTO_LINEA TESTO_CORSA", "FILE:RIGA:COLONNA: errore CODICE: SIGNIFICATO",
+        "--write-on-error", "--encoding cp1252|utf-8", "dump FILE", "--kind table|cells|plan",
         "--all", "plot CARTELLA", "-o FILE.svg", "Stato di uscita"})
     EXPECT_NE(help.standard_output.find(part), std::string::npos) << part;
   EXPECT_EQ(run_process(kTool, {"compile", "--help"}, work.path().string()).standard_output,

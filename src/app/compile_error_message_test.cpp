@@ -44,6 +44,28 @@ TEST(CompileErrorMessage, NamesCodePositionWhereTheEntryStandsAndTheMeaning) {
     EXPECT_EQ(compile_error_message(c.state), c.message);
 }
 
+TEST(CompileErrorMessage, WithTheCodeToldNamesTheColumnAndTheConcreteMeaning) {
+  diagnostics::Diagnostic told;
+  told.text = SourceText::kLine;
+  told.line = 5;
+  told.column = 22;
+  told.message =
+      "la cella 41 (km 2+050) del cartello è già occupata dal cartello con testo "
+      "della riga 4 del testo della linea";
+  EXPECT_EQ(compile_error_message(state(6, 2000, SourceText::kLine, 5), &told),
+            "scenario_installer: errore 6 alla posizione 2000 m (testo della linea, riga 5, "
+            "colonna 22): la cella 41 (km 2+050) del cartello è già occupata dal cartello con "
+            "testo della riga 4 del testo della linea");
+  // A code of the finishing pass told at the row of its slow section.
+  told.text = SourceText::kRun;
+  told.line = 9;
+  told.column = 16;
+  told.message = "il rallentamento ...";
+  EXPECT_EQ(compile_error_message(state(12, 5050, SourceText::kNone, 0), &told),
+            "scenario_installer: errore 12 alla posizione 5050 m (testo della corsa, riga 9, "
+            "colonna 16): il rallentamento ...");
+}
+
 TEST(AuthorErrorMessage, FileLineCodeKilometreAndMeaningWhereTheyAreKnown) {
   const AuthorTexts texts{"autore/linea.txt", "autore/corsa.txt"};
   struct Case {

@@ -17,30 +17,54 @@ std::optional<std::string_view> content_of(const std::optional<DescriptionText>&
   return text->content;
 }
 
-}  // namespace
-
-void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts,
-                    CompileObserver* observer) {
-  records::SourceText reading = records::SourceText::kLine;
+// The failure trap around one half: an unexpected failure is recorded as
+// code 25 against the text being read.
+template <typename Half>
+bool under_the_trap(records::ScenarioRecords& records, records::SourceText reading,
+                    CompileObserver* observer, Half half) {
   try {
-    records.header[records::kLineSlot].text = records.line_id;
-    records.header[records::kRunSlot].text = records.train_number;
-    if (observer != nullptr)
-      observer->text_begins(reading);
-    const line::LineHandOver hand_over =
-        line::compile_line(records, content_of(texts.line), observer);
-    if (hand_over.hard_stop)
-      return;
-    reading = records::SourceText::kRun;
-    if (observer != nullptr)
-      observer->text_begins(reading);
-    run::compile_run(records, content_of(texts.run), hand_over.next_board_slot, observer);
+    half();
+    return true;
   } catch (const text::CompileFailure& failure) {
     if (observer != nullptr)
       observer->trapped(failure);
     records.state.fail(kErrorUnexpectedFailure, reading, failure.line());
     records.state.detail = failure.what();
+    return false;
   }
+}
+
+}  // namespace
+
+LineHalf compile_line_half(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                           CompileObserver* observer) {
+  LineHalf outcome;
+  under_the_trap(records, records::SourceText::kLine, observer, [&] {
+    records.header[records::kLineSlot].text = records.line_id;
+    records.header[records::kRunSlot].text = records.train_number;
+    if (observer != nullptr)
+      observer->text_begins(records::SourceText::kLine);
+    const line::LineHandOver hand_over =
+        line::compile_line(records, content_of(texts.line), observer);
+    outcome = {!hand_over.hard_stop, hand_over.next_board_slot};
+  });
+  return outcome;
+}
+
+void compile_run_half(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                      const LineHalf& line, CompileObserver* observer) {
+  under_the_trap(records, records::SourceText::kRun, observer, [&] {
+    if (observer != nullptr)
+      observer->text_begins(records::SourceText::kRun);
+    run::compile_run(records, content_of(texts.run), line.next_board_slot, observer);
+  });
+}
+
+void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                    CompileObserver* observer) {
+  const LineHalf line = compile_line_half(records, texts, observer);
+  if (line.run_follows)
+    compile_run_half(records, texts, line, observer);
 }
 
 }  // namespace scenario::compiler

@@ -15,4 +15,17 @@ namespace scenario::compiler {
 void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts,
                     CompileObserver* observer = nullptr);
 
+// The compiler's two halves, each under the failure trap, for a caller
+// that compiles one line text once and many run texts over it (the
+// authors' check): memorizza_dati is the line half, then, unless the line
+// stopped, the run half on the same records.
+struct LineHalf {
+  bool run_follows = false;  // the line did not stop at once
+  std::int32_t next_board_slot = records::kFirstBoardTextSlot;
+};
+LineHalf compile_line_half(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                           CompileObserver* observer = nullptr);
+void compile_run_half(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                      const LineHalf& line, CompileObserver* observer = nullptr);
+
 }  // namespace scenario::compiler

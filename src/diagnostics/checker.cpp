@@ -70,8 +70,8 @@ int text_order(SourceText text) {
 class Checker {
  public:
   explicit Checker(const CheckedScenario& scenario) : scenario_(scenario) {
-    pass_.line_text = scenario.line_text;
-    pass_.run_text = scenario.run_text;
+    line_.line_text = scenario.line_text;
+    line_.run_text = scenario.run_text;
   }
 
   CheckOutcome check();
@@ -81,94 +81,121 @@ class Checker {
     if (seen_.insert(place_of(diagnostic)).second)
       found_.push_back(std::move(diagnostic));
   }
+  void add_all(std::vector<Diagnostic> diagnostics) {
+    for (Diagnostic& diagnostic : diagnostics)
+      add(std::move(diagnostic));
+  }
   bool too_many() const { return found_.size() > kMostDiagnostics; }
-  // Adds the codes of the compile stage; true when an entry was left out
-  // for the next pass.
-  bool compile_codes();
-  void final_codes();
+  // Tells the codes `pass` recorded while compiling `text`; true when an
+  // entry was left out for the next pass.
+  bool compile_codes(Pass& pass, SourceText text);
+  void final_codes(const Pass& pass);
   void stand_in_for_the_line();
+  void check_line();
+  void check_run();
   CheckOutcome outcome();
 
   const CheckedScenario& scenario_;
-  Pass pass_;
+  Pass line_;  // the line text compiled alone
+  Pass run_;   // the run text compiled over it, and the finishing pass
   bool stand_in_ = false;
   bool length_left_out_ = false;
+  int passes_ = 0;
   std::vector<Diagnostic> found_;
   std::set<Place> seen_;
 };
 
-bool Checker::compile_codes() {
-  std::string line_text = pass_.line_text;
-  std::string run_text = pass_.run_text;
+bool Checker::compile_codes(Pass& pass, SourceText text) {
+  std::string line_text = pass.line_text;
+  std::string run_text = pass.run_text;
   bool left_out = false;
-  for (const TracedCode& code : pass_.trace.codes) {
+  for (const TracedCode& code : pass.trace.codes) {
     const std::int32_t number = code.state.error_code;
-    if (code.compiling == SourceText::kNone || number == compiler::kErrorKilometricReference)
+    if (code.compiling != text || number == compiler::kErrorKilometricReference)
       continue;  // the end of the run and the finishing pass: the last pass says them
-    if (stand_in_ && (code.compiling == SourceText::kLine || number == compiler::kErrorBeyondTrack))
-      continue;  // nothing of the stand-in line, nor of a track whose length is made up
+    if (stand_in_ && number == compiler::kErrorBeyondTrack)
+      continue;  // the length of the stand-in track is made up
     if (number == compiler::kErrorNoLineLength && length_left_out_)
       continue;  // the length was said to be wrong already
-    const ExplainedCode explained = explain_code(pass_, code);
+    const ExplainedCode explained = explain_code(pass, code);
     add(explained.diagnostic);
     if (explained.blamed_entry >= 0) {
-      length_left_out_ = length_left_out_ || is_length_entry(pass_, explained.blamed_entry);
-      leave_out_entry(pass_, explained.blamed_entry, line_text, run_text);
+      length_left_out_ = length_left_out_ || is_length_entry(pass, explained.blamed_entry);
+      leave_out_entry(pass, explained.blamed_entry, line_text, run_text);
       left_out = true;
     } else if (explained.blamed_field) {
-      std::string& text = code.compiling == SourceText::kRun ? run_text : line_text;
-      blank(text, explained.blamed_field->span.begin, explained.blamed_field->span.end);
+      std::string& blamed = code.compiling == SourceText::kRun ? run_text : line_text;
+      blank(blamed, explained.blamed_field->span.begin, explained.blamed_field->span.end);
       left_out = true;
     }
   }
-  pass_.line_text = std::move(line_text);
-  pass_.run_text = std::move(run_text);
+  pass.line_text = std::move(line_text);
+  pass.run_text = std::move(run_text);
   return left_out;
 }
 
-void Checker::final_codes() {
-  for (const TracedCode& code : pass_.trace.codes) {
+void Checker::final_codes(const Pass& pass) {
+  for (const TracedCode& code : pass.trace.codes) {
     const std::int32_t number = code.state.error_code;
     const bool at_the_end =
         code.compiling == SourceText::kNone || number == compiler::kErrorKilometricReference;
     if (!at_the_end || stand_in_)
       continue;
-    add(explain_code(pass_, code).diagnostic);
+    add(explain_code(pass, code).diagnostic);
   }
 }
 
 void Checker::stand_in_for_the_line() {
   stand_in_ = true;
-  Diagnostic note = at_text_start(pass_, SourceText::kRun);
+  Diagnostic note = at_text_start(line_, SourceText::kRun);
   note.severity = Severity::kNote;
   note.id = std::string(warning_id::kRunCheckedWithoutTrack);
   note.message =
       "il testo della linea non dà un binario: il testo della corsa è controllato su un binario "
       "di 1000000 m senza cartelli, senza le prove di posizione né la passata finale";
   add(std::move(note));
-  pass_.line_text = std::string(kStandInLine);
+  line_.line_text = std::string(kStandInLine);
+  run_line_pass(line_, scenario_.line_id, scenario_.train_number, 0);
+}
+
+// The line text alone, again and again with each entry at fault left out,
+// until it compiles without a stop.
+void Checker::check_line() {
+  for (; passes_ < kMostPasses && !too_many(); ++passes_) {
+    run_line_pass(line_, scenario_.line_id, scenario_.train_number, scenario_.write_line_data);
+    std::vector<Diagnostic> reading;
+    add_reading_warnings(line_, reading);
+    add_all(std::move(reading));
+    if (!compile_codes(line_, SourceText::kLine))
+      break;
+  }
+  if (line_.outcome == finish::Outcome::kNoTrack)
+    stand_in_for_the_line();
+}
+
+// Then the run text over the line, the same way, and the finishing pass.
+void Checker::check_run() {
+  for (; passes_ < kMostPasses && !too_many(); ++passes_) {
+    run_run_pass(run_, line_);
+    std::vector<Diagnostic> reading;
+    add_reading_warnings(run_, reading);
+    for (Diagnostic& diagnostic : reading) {
+      if (diagnostic.text == SourceText::kRun)
+        add(std::move(diagnostic));
+    }
+    if (compile_codes(run_, SourceText::kRun))
+      continue;
+    final_codes(run_);
+    add_warnings(run_, stand_in_, found_);
+    break;
+  }
 }
 
 CheckOutcome Checker::check() {
-  for (int passes = 0; passes < kMostPasses && !too_many(); ++passes) {
-    run_pass(pass_, scenario_.line_id, scenario_.train_number,
-             stand_in_ ? 0 : scenario_.write_line_data);
-    std::vector<Diagnostic> reading;
-    add_reading_warnings(pass_, reading);
-    for (Diagnostic& diagnostic : reading) {
-      if (!(stand_in_ && diagnostic.text == SourceText::kLine))
-        add(std::move(diagnostic));
-    }
-    if (compile_codes())
-      continue;
-    if (pass_.outcome == finish::Outcome::kNoTrack && !stand_in_) {
-      stand_in_for_the_line();
-      continue;
-    }
-    final_codes();
-    add_warnings(pass_, stand_in_, found_);
-    break;
-  }
+  run_.run_text = scenario_.run_text;
+  check_line();
+  line_.run_text = run_.run_text;
+  check_run();
   // The encoding is the texts' own, whatever they compile to.
   Pass original;
   original.line_text = scenario_.line_text;

@@ -38,6 +38,47 @@ text::FieldSpan span_at(std::string_view text, std::size_t begin, std::size_t en
   return span;
 }
 
+void run_line_pass(Pass& line, std::string_view line_id, std::string_view train_number,
+                   std::int32_t write_line_data) {
+  line.records = records::ScenarioRecords{};
+  line.records.line_id = line_id;
+  line.records.train_number = train_number;
+  line.records.write_line_data = write_line_data;
+  line.trace = CompileTrace{};
+  line.records.state.observer = &line.trace;
+  const compiler::DescriptionTexts texts{compiler::DescriptionText{"linea", line.line_text},
+                                         compiler::DescriptionText{"corsa", line.run_text}};
+  line.line_half = compiler::compile_line_half(line.records, texts, &line.trace);
+  line.records.state.observer = nullptr;
+  line.outcome =
+      line.records.cells.empty() ? finish::Outcome::kNoTrack : finish::Outcome::kComplete;
+}
+
+void run_run_pass(Pass& pass, const Pass& line) {
+  pass.line_text = line.line_text;
+  pass.line_half = line.line_half;
+  pass.records.line_id = line.records.line_id;
+  pass.records.train_number = line.records.train_number;
+  pass.records.write_line_data = line.records.write_line_data;
+  pass.records.header = line.records.header;
+  pass.records.cells = line.records.cells;
+  pass.records.plan.reset();
+  pass.records.state = line.records.state;
+  pass.trace = line.trace;
+  pass.records.state.observer = &pass.trace;
+  const compiler::DescriptionTexts texts{compiler::DescriptionText{"linea", pass.line_text},
+                                         compiler::DescriptionText{"corsa", pass.run_text}};
+  if (line.line_half.run_follows)
+    compiler::compile_run_half(pass.records, texts, line.line_half, &pass.trace);
+  pass.outcome = finish::Outcome::kNoTrack;
+  if (!pass.records.cells.empty()) {
+    pass.outcome = finish::complete_records(pass.records, &pass.trace)
+                       ? finish::Outcome::kComplete
+                       : finish::Outcome::kStampConflict;
+  }
+  pass.records.state.observer = nullptr;
+}
+
 std::string_view line_of(std::string_view text, const text::FieldSpan& span) {
   const std::size_t begin = std::min(span.line_begin, text.size());
   std::size_t end = begin;

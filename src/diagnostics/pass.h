@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/memorizza_dati.h"
 #include "diagnostics/compile_trace.h"
 #include "diagnostics/diagnostic.h"
 #include "finish/memorizza_percorso.h"
@@ -19,6 +20,7 @@ struct Pass {
   records::ScenarioRecords records;
   CompileTrace trace;
   finish::Outcome outcome = finish::Outcome::kNoTrack;
+  compiler::LineHalf line_half;
 
   std::string_view text_of(records::SourceText text) const {
     return text == records::SourceText::kRun ? std::string_view(run_text)
@@ -31,10 +33,18 @@ struct Pass {
 };
 
 // Compiles and completes `line_text` and `run_text` for a scenario of the
-// given identity (Windows-1252 bytes), tracing it. `write_line_data` 0
-// leaves the plan out, for a line that only stands in for a track.
+// given identity (Windows-1252 bytes), tracing it, as the installer does.
+// `write_line_data` 0 leaves the plan out.
 void run_pass(Pass& pass, std::string_view line_id, std::string_view train_number,
               std::int32_t write_line_data = 1);
+
+// The same in two steps, for compiling one line text once and many run
+// texts over it: the line half alone into `line`, then the run half and the
+// finishing pass into `pass` over a copy of what the line half left (its
+// plan left out: the run never reads it).
+void run_line_pass(Pass& line, std::string_view line_id, std::string_view train_number,
+                   std::int32_t write_line_data);
+void run_run_pass(Pass& pass, const Pass& line);
 
 // A diagnostic pointing at `field` of `text` in the pass.
 Diagnostic at_field(const Pass& pass, records::SourceText text, const TracedField& field);

@@ -224,7 +224,7 @@ void Warnings::keyword_fields() {
         run && (contains_any(field, all.line) || contains_any(field, all.general));
     const bool run_in_line = !run && contains_any(field, all.run);
     const bool curve_without_plan =
-        !run && !pass_.records.plan && text::contains_any_case(field, "curva");
+        !run && pass_.records.write_line_data == 0 && text::contains_any_case(field, "curva");
     if (general_here || line_in_run || run_in_line) {
       std::string where = general_here  ? "vale solo nella sezione \"[generale]\""
                           : line_in_run ? "è una voce del testo della linea"
