@@ -561,6 +561,36 @@ TEST(CheckCommand, ErrorsBehindTheFirstAreFoundTooAndALineErrorHidesNoRunError) 
             "4 errori, 0 avvisi\n");
 }
 
+// A misspelt length is told where it stands, the section without one where
+// it ends, and the run text is still checked; a missing value is told at
+// its own row.
+TEST(CheckCommand, ALineWithoutTrackStillLetsTheRunBeChecked) {
+  const Checked checked = check(
+      joined({"[generale]", "lunghezza percorzo, 10000", "[curve]", "pendenza, 0, 2", "[fine]"}),
+      joined({"[generale]", "numero vetture, 4", "velocita, 0", "aderenza, 0, 90", "[fine]"}));
+  EXPECT_EQ(checked.status, kExitErrorRecorded);
+  EXPECT_EQ(checked.out,
+            "linea.txt:2:1: avviso: \"lunghezza percorzo\" non contiene alcuna parola chiave: il "
+            "campo è ignorato; forse \"lunghezza percorso\"?\n"
+            "lunghezza percorzo, 10000\n"
+            "^~~~~~~~~~~~~~~~~~\n"
+            "linea.txt:3:1: errore 201: la sezione \"[generale]\" finisce senza la voce "
+            "\"lunghezza percorso\": non c'è un binario in cui compilare la linea\n"
+            "[curve]\n"
+            "^~~~~~~\n"
+            "corsa.txt:1:1: nota: il testo della linea non dà un binario: il testo della corsa è "
+            "controllato su un binario di 1000000 m senza cartelli, senza le prove di posizione né "
+            "la passata finale\n"
+            "[generale]\n"
+            "^\n"
+            "corsa.txt:3:1: errore 25: la voce \"velocita\" ha 1 valore sulla sua riga, ne servono "
+            "2: il valore velocità in km/h è stato letto alla riga 4, dove c'è \"aderenza\", che "
+            "non è un numero\n"
+            "velocita, 0\n"
+            "^~~~~~~~\n"
+            "2 errori, 1 avviso, 1 nota\n");
+}
+
 TEST(CheckCommand, TheIdentityComesFromTheNamesOfTheTexts) {
   TempFolder folder;
   // A signal in cell 1 makes the identity visible in no message, but the

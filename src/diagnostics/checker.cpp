@@ -98,6 +98,9 @@ class Checker {
   const CheckedScenario& scenario_;
   Pass line_;  // the line text compiled alone
   Pass run_;   // the run text compiled over it, and the finishing pass
+  // The line text's last pass when it gave no track and a stand-in line
+  // took its place, for the warnings about the line text itself.
+  std::optional<Pass> trackless_line_;
   bool stand_in_ = false;
   bool length_left_out_ = false;
   int passes_ = 0;
@@ -169,8 +172,10 @@ void Checker::check_line() {
     if (!compile_codes(line_, SourceText::kLine))
       break;
   }
-  if (line_.outcome == finish::Outcome::kNoTrack)
+  if (line_.outcome == finish::Outcome::kNoTrack) {
+    trackless_line_ = line_;
     stand_in_for_the_line();
+  }
 }
 
 // Then the run text over the line, the same way, and the finishing pass.
@@ -186,7 +191,22 @@ void Checker::check_run() {
     if (compile_codes(run_, SourceText::kRun))
       continue;
     final_codes(run_);
-    add_warnings(run_, stand_in_, found_);
+    if (!trackless_line_) {
+      add_warnings(run_, false, found_);
+      break;
+    }
+    // Each text's warnings from the pass that read it.
+    std::vector<Diagnostic> line_warnings;
+    add_warnings(*trackless_line_, true, line_warnings);
+    std::vector<Diagnostic> run_warnings;
+    add_warnings(run_, true, run_warnings);
+    for (auto* warnings : {&line_warnings, &run_warnings}) {
+      const SourceText text = warnings == &line_warnings ? SourceText::kLine : SourceText::kRun;
+      for (Diagnostic& diagnostic : *warnings) {
+        if (diagnostic.text == text)
+          add(std::move(diagnostic));
+      }
+    }
     break;
   }
 }
