@@ -591,6 +591,40 @@ TEST(CheckCommand, ALineWithoutTrackStillLetsTheRunBeChecked) {
             "2 errori, 1 avviso, 1 nota\n");
 }
 
+// The compile's own failures say what was read and what was expected.
+TEST(CheckCommand, Code25SaysWhatWasReadAndWhatWasExpected) {
+  const Checked checked =
+      check(joined({"[generale]", "lunghezza percorso, 10000",
+                    "progressiva chilometrica uno, 50, 2147483600, 1", "[curve]", "pendenza, 0, 2",
+                    "indicatori_vmax, 2000, 1700, 100, 100, 0, , , , 0", "[fine]"}),
+            joined({"[generale]", "numero vetture, 4", "velocita, 0, 2000", "aderenza, 0, 90",
+                    station(3000, 300, 500, "X"), "sabbia, 70000", "[fine]"}));
+  EXPECT_EQ(checked.status, kExitErrorRecorded);
+  EXPECT_EQ(checked.out,
+            "linea.txt:3:35: errore 25: il secondo valore della progressiva chilometrica, con il "
+            "terzo a 1, riceve 100 in più e non sta più in un campo a 32 bit\n"
+            "progressiva chilometrica uno, 50, 2147483600, 1\n"
+            "                                  ^~~~~~~~~~\n"
+            "linea.txt:6:24: errore 25: i valori del cartello non stanno nei 16 bit della cella: "
+            "ogni rango vale velocità a sinistra × 20 + velocità a destra / 5, le strisce sinistra "
+            "× 10 + destra\n"
+            "indicatori_vmax, 2000, 1700, 100, 100, 0, , , , 0\n"
+            "                       ^~~~\n"
+            "corsa.txt:3:14: errore 25: la velocità 2000 km/h non sta nella cella, che tiene da 0 "
+            "a 1275 km/h in unità di 5 km/h\n"
+            "velocita, 0, 2000\n"
+            "             ^~~~\n"
+            "corsa.txt:5:17: errore 25: tipo di stazione vale 300, fuori dai limiti di un campo a "
+            "8 bit (da 0 a 255)\n"
+            "stazione, 3000, 300, 500, 0, 0, 0, 1, 1, 0, 4, 1, 1, 30, 22, 0, 0, X\n"
+            "                ^~~\n"
+            "corsa.txt:6:9: errore 25: sabbia vale 70000, fuori dai limiti di un campo a 16 bit "
+            "(da -32768 a 32767)\n"
+            "sabbia, 70000\n"
+            "        ^~~~~\n"
+            "5 errori, 0 avvisi\n");
+}
+
 TEST(CheckCommand, TheIdentityComesFromTheNamesOfTheTexts) {
   TempFolder folder;
   // A signal in cell 1 makes the identity visible in no message, but the

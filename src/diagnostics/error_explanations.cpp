@@ -32,6 +32,16 @@ std::string km(std::int64_t value) {
   return "km " + records::kilometre_text(value);
 }
 
+// "di un campo a 8 bit (da 0 a 255)", from the reader's own words for the
+// field a number did not fit.
+std::string field_range(std::string_view what) {
+  if (what.find("a 8 bit") != std::string_view::npos)
+    return "di un campo a 8 bit (da 0 a 255)";
+  if (what.find("a 16 bit") != std::string_view::npos)
+    return "di un campo a 16 bit (da -32768 a 32767)";
+  return "di un campo a 32 bit (da -2147483648 a 2147483647)";
+}
+
 // What to say of one compile's code: the pass, the code and its entry.
 class Explainer {
  public:
@@ -400,20 +410,21 @@ void Explainer::failure() {
     on_own_line += field.span.line == keyword.span.line ? 1 : 0;
   if (failed.span.line != keyword.span.line) {
     point_at_keyword();
-    message_ = "la voce " + kind + " ha " + number(on_own_line) +
-               (on_own_line == 1 ? " valore" : " valori") + " sulla sua riga, ne servono " +
-               number(total) + ": il valore " + std::string(meaning.meaning) +
-               " è stato letto alla riga " + number(failed.span.line) + ", dove c'è " +
-               text::quoted_text(failed.raw) +
-               (caught.reason == Reason::kNotANumber ? ", che non è un numero"
-                                                     : ": " + std::string(caught.what));
+    message_ =
+        "la voce " + kind + " ha " + number(on_own_line) +
+        (on_own_line == 1 ? " valore" : " valori") + " sulla sua riga, ne servono " +
+        number(total) + ": il valore " + std::string(meaning.meaning) +
+        " è stato letto alla riga " + number(failed.span.line) + ", dove c'è " +
+        text::quoted_text(failed.raw) +
+        (caught.reason == Reason::kNotANumber ? ", che non è un numero"
+                                              : ", fuori dai limiti " + field_range(caught.what));
     return;
   }
-  const std::string what =
-      caught.reason == Reason::kNotANumber
-          ? "atteso un numero (" + std::string(meaning.meaning) + "), trovato " +
-                text::quoted_text(failed.raw)
-          : std::string(meaning.meaning) + " " + text::quoted_text(failed.raw) + ": " + caught.what;
+  const std::string what = caught.reason == Reason::kNotANumber
+                               ? "atteso un numero (" + std::string(meaning.meaning) +
+                                     "), trovato " + text::quoted_text(failed.raw)
+                               : std::string(meaning.meaning) + " vale " + failed.raw +
+                                     ", fuori dai limiti " + field_range(caught.what);
   point_at_value(read - 1);
   message_ = what;
 }
