@@ -6,6 +6,7 @@
 #include "tools/builtin_texts.h"
 #include "tools/command_line.h"
 #include "tools/compile_command.h"
+#include "tools/documents_command.h"
 #include "tools/dump_command.h"
 #include "tools/exit_codes.h"
 #include "tools/help_text.h"
@@ -34,6 +35,8 @@ int dispatch(const std::string& name, std::span<const std::string> args, std::os
     return texts(args, out);
   if (name == "compile")
     return run_compile(args, out, err);
+  if (name == "documents")
+    return run_documents_command(args, out, err);
   if (name == "dump")
     return run_dump(args, out);
   if (name == "plot")
