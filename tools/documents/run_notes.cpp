@@ -2,6 +2,7 @@
 
 #include "docs/timetable_row.h"
 #include "records/kilometre_text.h"
+#include "text/cp1252.h"
 #include "tools/documents/document_lines.h"
 #include "tools/documents/timetable_times.h"
 #include "tools/documents/train_sheet_from_run.h"
@@ -74,7 +75,8 @@ text::LineList run_notes(const RunFacts& facts) {
   }
   lines.add("");
   if (half_minutes) {
-    lines.add("Il segno (+) dopo un orario indica 30 secondi in più.");
+    // The document's lines are Windows-1252; this source is UTF-8.
+    lines.add(text::utf8_to_cp1252("Il segno (+) dopo un orario indica 30 secondi in più."));
     lines.add("");
   }
   lines.add("Buon viaggio.");
