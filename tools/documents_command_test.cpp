@@ -321,6 +321,42 @@ TEST_F(Documents, AccentedNamesTakeOneCharacterEachAndTheSlowOrderWritesCapitals
             " | 1 |GA. DI CI. AL. - BI. SA. MA.|    5.000   |    60    |    300  |            |");
 }
 
+TEST_F(Documents, ARunTheDocumentsCannotShowIsRefused) {
+  std::vector<StationRow> tab_in_name = seven_stations();
+  tab_in_name[1].name = "BE\tTA";
+  std::vector<StationRow> before_the_line = seven_stations();
+  before_the_line[0] = {-1000, 27, 400, 0, 8, 0, 0, "ALFA"};
+  struct Case {
+    const char* what;
+    std::string run;
+    std::string train;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"no stations", run_text({}, {}), "4711",
+       ": la corsa non ha stazioni, e i documenti le nominano"},
+      {"a tab in a name", run_text(tab_in_name, {}), "4711",
+       ": stazione a km 2+000 (\"BE\tTA\"): il nome contiene il byte 0x09, che i documenti non "
+       "possono mostrare"},
+      {"a station before the line", run_text(before_the_line, {}), "4711",
+       ": la stazione \"ALFA\" sta a km -1+000, prima dell'inizio della linea, dove la scheda "
+       "treno non ha chilometri"},
+      {"a train number too wide", run_text(seven_stations(), {}), "123456789012",
+       ": il numero del treno \"123456789012\" ha 12 caratteri, ma la casella \"TRENO n.\" "
+       "della scheda treno ne contiene 11"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_bytes(line_path, line_text(20000));
+    write_bytes(run_path, c.run);
+    const ToolRun result = run_tool_here(
+        {"documents", line_path, run_path, "--line-id", "Prova", "--train", c.train, "--out", out});
+    EXPECT_EQ(result.status, kExitErrorRecorded);
+    EXPECT_EQ(result.err, run_path + c.message + "\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
 TEST_F(Documents, ATextWithAnErrorIsRefusedAsCompileReportsIt) {
   // Two signals in one cell: code 16 at the second, line 19 of the run.
   const std::string signal = "segnale, 2500, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0";
@@ -400,6 +436,21 @@ TEST_F(Documents, JsonGivesTheFilesOrTheReason) {
                 run_path +
                 ": il nome della prima stazione \\\"ALFA CENTRALE DI SOPRA E\\\" ha 24 caratteri, "
                 "ma la testata \\\"da:\\\" della scheda treno ne contiene 22\",\"files\":[]}\n");
+}
+
+TEST(DocumentsHelp, ExplainsTheCommandAndItsOptions) {
+  const ToolRun help = run_tool_here({"--help"});
+  EXPECT_EQ(help.status, kExitOk);
+  for (const char* part :
+       {"documents TESTO_LINEA TESTO_CORSA --line-id ID --train NUMERO", "--notes FILE",
+        "--classification TESTO", "--blocked-mass TESTO", "--rank LETTERA", "--legend-note TESTO",
+        "ID_NUMERO_scheda_treno.txt", "ID_NUMERO_rallentamenti.txt", "ID_NUMERO_note.txt"})
+    EXPECT_NE(help.out.find(part), std::string::npos) << part;
+  const ToolRun usage = run_tool_here({"documents", "linea.txt"});
+  EXPECT_EQ(usage.status, kExitUsageOrFile);
+  EXPECT_EQ(usage.err,
+            "scenario_tool: documents: servono 2 argomenti, ne sono stati dati 1\n"
+            "scenario_tool --help spiega l'uso.\n");
 }
 
 }  // namespace
