@@ -188,6 +188,19 @@ TEST_F(Documents, TheSlowOrderListsEachSlowSectionBetweenItsStations) {
   EXPECT_EQ(lines[38], lines[11]);
 }
 
+TEST_F(Documents, TheSlowOrderShowsTheSectionsAsTheirCellsHoldThem) {
+  // 4990 starts in cell round(100.8) = 101, at 5000; 9850 + 125 ends in
+  // cell round(200.5) = 200, halves to even: 100 m after its start.
+  const ToolRun result =
+      run(line_text(20000), run_text(seven_stations(), {slow(4990, 60, 300), slow(9850, 30, 125)}));
+  ASSERT_EQ(result.status, kExitOk) << result.err;
+  const Lines lines = lines_of(document("rallentamenti"));
+  EXPECT_EQ(lines[12],
+            " | 1 |GAMMA - BIVIO DELTA         |    5.000   |    60    |    300  |            |");
+  EXPECT_EQ(lines[13],
+            " | 2 |ZETA                        |    9.000   |    30    |    100  |            |");
+}
+
 TEST_F(Documents, WithoutNotesTheNotesAreThePageOfTheRunsFacts) {
   const ToolRun result =
       run(line_text(20000), run_text(seven_stations(), {slow(5000, 60, 300), slow(9950, 30, 100)}));
@@ -355,6 +368,22 @@ TEST_F(Documents, ARunTheDocumentsCannotShowIsRefused) {
     EXPECT_EQ(result.err, run_path + c.message + "\n");
     EXPECT_FALSE(std::filesystem::exists(out));
   }
+}
+
+TEST_F(Documents, ASheetLongerThanADocumentCanBeIsRefused) {
+  // A thousand changes of the line speed, 50 m apart, each on a row of its
+  // own: with the bands and the legend more than 1000 lines.
+  Lines lines{"[generale]", "numero vetture, 4", "velocita, 0, 100"};
+  for (int i = 0; i < 1000; ++i)
+    lines.push_back("velocita, " + std::to_string(100 + 50 * i) + ", " + (i % 2 ? "100" : "90"));
+  lines.push_back(station({0, 8, 400, 0, 8, 0, 0, "ALFA"}));
+  lines.push_back(station({55000, 2, 400, 0, 9, 0, 0, "OMEGA"}));
+  lines.push_back("[fine]");
+  const ToolRun result = run(line_text(60000), joined(lines));
+  EXPECT_EQ(result.status, kExitErrorRecorded);
+  EXPECT_EQ(result.err,
+            run_path + ": la scheda treno: più di 1000 righe, quante un documento ne può avere\n");
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(Documents, ATextWithAnErrorIsRefusedAsCompileReportsIt) {

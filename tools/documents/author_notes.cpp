@@ -119,7 +119,7 @@ text::LineList author_notes(std::string_view bytes, std::string_view name) {
   const bool utf8 = is_utf8(bytes);
   if (utf8 && bytes.starts_with(kByteOrderMark))
     bytes.remove_prefix(kByteOrderMark.size());
-  DocumentLines lines("le note (" + std::string(name) + ")");
+  DocumentLines lines(std::string(name) + ": le note");
   std::size_t number = 0;
   for (const std::string_view line : lines_of(bytes)) {
     ++number;

@@ -59,7 +59,7 @@ TEST(AuthorNotes, RefuseWhatTheDocumentCannotCarryNamingTheLine) {
        "note.txt:2: la riga \"riferimento fine del file\" è il segno di fine dei documenti e "
        "non può esserne una riga"},
       {std::string(1001, '\n'),
-       "le note (note.txt): più di 1000 righe, quante un documento ne può avere"},
+       "note.txt: le note: più di 1000 righe, quante un documento ne può avere"},
   };
   for (const Case& c : cases) {
     try {

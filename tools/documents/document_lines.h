@@ -13,7 +13,8 @@ namespace scenario::tools {
 // line list as UTF-8 and comes out of text::render_lines as the same bytes.
 class DocumentLines {
  public:
-  // `document` names the document in a refusal ("la scheda treno").
+  // `document` names the text and the document in a refusal ("corsa.txt:
+  // la scheda treno").
   explicit DocumentLines(std::string document) : document_(std::move(document)) {}
 
   // Appends a line of Windows-1252 bytes. Throws DocumentRefusal when the

@@ -12,9 +12,9 @@ RunDocuments run_documents(const records::ScenarioRecords& records,
   const RunFacts facts = run_facts(records, choices.run_text);
   return {
       .train_sheet = train_sheet_from_run(facts, choices.sheet, choices.run_text),
-      .slow_order = slow_order_from_run(facts),
+      .slow_order = slow_order_from_run(facts, choices.run_text),
       .notes = choices.notes ? author_notes(choices.notes->bytes, choices.notes->name)
-                             : run_notes(facts),
+                             : run_notes(facts, choices.run_text),
   };
 }
 

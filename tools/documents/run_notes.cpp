@@ -24,11 +24,11 @@ bool has_half_minute(const docs::TimeCell& time) {
 
 }  // namespace
 
-text::LineList run_notes(const RunFacts& facts) {
+text::LineList run_notes(const RunFacts& facts, std::string_view run_text) {
   const std::vector<docs::TimeCell> times = timetable_times(facts.stations);
   const RunStation& first = facts.stations.front();
   const RunStation& last = facts.stations.back();
-  DocumentLines lines("le note");
+  DocumentLines lines(std::string(run_text) + ": le note");
   lines.add("");
   lines.add("Treno " + facts.train_number + " da " + sheet_name(first) + " a " + sheet_name(last) +
             ".");

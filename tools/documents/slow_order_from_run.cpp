@@ -96,8 +96,8 @@ void add_form(DocumentLines& lines, const RunFacts& facts, std::size_t first_ord
 
 }  // namespace
 
-text::LineList slow_order_from_run(const RunFacts& facts) {
-  DocumentLines lines("l'ordine di rallentamento");
+text::LineList slow_order_from_run(const RunFacts& facts, std::string_view run_text) {
+  DocumentLines lines(std::string(run_text) + ": l'ordine di rallentamento");
   std::size_t first_order = 0;
   do {
     add_form(lines, facts, first_order);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "text/line_list.h"
 #include "tools/documents/run_facts.h"
 
@@ -18,7 +20,8 @@ namespace scenario::tools {
 //   - the speed, and the length from the start cell to the end cell.
 // A form holds 26 rows, the empty ones after the restrictions; when 26 are
 // not enough, the whole form follows again with the next ones. Throws
-// DocumentRefusal when the forms would pass the line writer's room.
-text::LineList slow_order_from_run(const RunFacts& facts);
+// DocumentRefusal, naming `run_text`, when the forms would pass the line
+// writer's room.
+text::LineList slow_order_from_run(const RunFacts& facts, std::string_view run_text);
 
 }  // namespace scenario::tools

@@ -176,7 +176,7 @@ text::LineList train_sheet_from_run(const RunFacts& facts, const SheetOptions& o
               "la casella della velocità");
   const std::string braked_mass = std::to_string(facts.braked_mass_percent) + "%";
 
-  DocumentLines lines("la scheda treno");
+  DocumentLines lines(std::string(run_text) + ": la scheda treno");
   lines.add("");
   lines.add("");
   // Identity band: train number, title with the terminal stations, top
