@@ -37,6 +37,7 @@ TEST(AuthorNotes, KeepTheLinesAsWrittenEndedByCrLfInWindows1252) {
       // Not UTF-8 as a whole: every byte is a Windows-1252 character.
       {"Windows-1252 that looks like UTF-8 in part", "\xC3\xA0 e \xE0\n", "\xC3\xA0 e \xE0\r\n"},
       {"a byte order mark in Windows-1252", "\xEF\xBB\xBF\xE8\n", "\xEF\xBB\xBF\xE8\r\n"},
+      {"a byte order mark alone: no line", "\xEF\xBB\xBF", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

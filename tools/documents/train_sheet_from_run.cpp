@@ -64,8 +64,7 @@ void check_on_the_line(std::string_view run_text, const RunStation& station) {
 // One row of the timetable before it is laid out.
 struct SheetRow {
   std::int64_t metres = 0;
-  bool has_place = false;  // a station row; else a row of its own for a speed
-  std::string place;       // Windows-1252
+  std::string place;  // Windows-1252; empty on a row of its own for a speed
   std::optional<int> line_speed;
   docs::TimeCell time;
 };
@@ -81,16 +80,15 @@ std::optional<int> speed_at(const std::vector<LineSpeedChange>& changes, std::in
   return speed;
 }
 
-// Whether a change other than `self` lies between `a` and `b`, both included.
-bool other_change_between(const std::vector<LineSpeedChange>& shown_changes, std::size_t self,
-                          std::int64_t a, std::int64_t b) {
-  const std::int64_t low = std::min(a, b);
-  const std::int64_t high = std::max(a, b);
-  for (std::size_t j = 0; j < shown_changes.size(); ++j) {
-    if (j != self && shown_changes[j].position >= low && shown_changes[j].position <= high)
-      return true;
-  }
-  return false;
+// Whether a shown change other than the k-th lies between it and `metres`,
+// both included. The changes are in position order: only the neighbour on
+// that side can.
+bool other_change_between(const std::vector<LineSpeedChange>& shown_changes, std::size_t k,
+                          std::int64_t metres) {
+  const std::int64_t position = shown_changes[k].position;
+  if (metres >= position)
+    return k + 1 < shown_changes.size() && shown_changes[k + 1].position <= metres;
+  return k > 0 && shown_changes[k - 1].position >= metres;
 }
 
 std::vector<SheetRow> timetable(const RunFacts& facts) {
@@ -98,7 +96,7 @@ std::vector<SheetRow> timetable(const RunFacts& facts) {
   std::vector<SheetRow> rows;
   for (std::size_t i = 0; i < facts.stations.size(); ++i) {
     const RunStation& station = facts.stations[i];
-    rows.push_back({station.position, true, sheet_name(station), std::nullopt, times[i]});
+    rows.push_back({station.position, sheet_name(station), std::nullopt, times[i]});
   }
   const std::int64_t first = facts.stations.front().position;
   const std::int64_t last = facts.stations.back().position;
@@ -117,7 +115,7 @@ std::vector<SheetRow> timetable(const RunFacts& facts) {
     for (SheetRow& row : rows) {
       const std::int64_t distance = std::llabs(row.metres - change.position);
       if (row.line_speed || distance >= nearest_distance ||
-          other_change_between(shown_changes, k, change.position, row.metres))
+          other_change_between(shown_changes, k, row.metres))
         continue;
       nearest = &row;
       nearest_distance = distance;
@@ -125,7 +123,7 @@ std::vector<SheetRow> timetable(const RunFacts& facts) {
     if (nearest != nullptr)
       nearest->line_speed = change.kmh;
     else
-      own_rows.push_back({change.position, false, "", change.kmh, {}});
+      own_rows.push_back({change.position, "", change.kmh, {}});
   }
   // A row of its own follows the station rows at its kilometre.
   rows.insert(rows.end(), own_rows.begin(), own_rows.end());
