@@ -54,16 +54,23 @@ std::string identity_value(const std::string& option, const std::string& value) 
   return cp1252_value(option, value);
 }
 
+// A text for the train sheet: one line of it.
+std::string sheet_text(const std::string& option, const std::string& value) {
+  if (value.find_first_of("\r\n") != std::string::npos)
+    throw UsageError("documents: " + option + " deve stare su una riga: " + value);
+  return cp1252_value(option, value);
+}
+
 SheetOptions sheet_options(const CommandLine& command) {
   SheetOptions options;
   if (const auto value = command.value("--classification"))
-    options.classification = cp1252_value("--classification", *value);
+    options.classification = sheet_text("--classification", *value);
   if (const auto value = command.value("--blocked-mass"))
-    options.blocked_mass = cp1252_value("--blocked-mass", *value);
+    options.blocked_mass = sheet_text("--blocked-mass", *value);
   if (const auto value = command.value("--rank"))
-    options.rank = cp1252_value("--rank", *value);
+    options.rank = sheet_text("--rank", *value);
   if (const auto value = command.value("--legend-note"))
-    options.legend_note = cp1252_value("--legend-note", *value);
+    options.legend_note = sheet_text("--legend-note", *value);
   return options;
 }
 

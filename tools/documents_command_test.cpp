@@ -414,6 +414,13 @@ TEST_F(Documents, TheSheetTakesWhatTheRunDoesNotHoldFromOptions) {
   EXPECT_EQ(lines[9], " |      DIRETTO      |              |      420T         |");
   EXPECT_EQ(lines[28], " Fermata a p.c. epsilon per servizio.");
 
+  const ToolRun two_lines =
+      run(line_text(20000), run_text(seven_stations(), {}), {"--legend-note", "prima\nseconda"});
+  EXPECT_EQ(two_lines.status, kExitUsageOrFile);
+  EXPECT_EQ(two_lines.err,
+            "scenario_tool: documents: --legend-note deve stare su una riga: prima\nseconda\n"
+            "scenario_tool --help spiega l'uso.\n");
+
   const ToolRun refused = run(line_text(20000), run_text(seven_stations(), {}),
                               {"--classification", "REGIONALE VELOCE ESTIVO"});
   EXPECT_EQ(refused.status, kExitErrorRecorded);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,9 +18,26 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The length of the UTF-8 sequence at `at` and its code point, or none
-// when the bytes there are not one: a lead byte, the right number of
-// continuation bytes, the shortest form, no surrogate, at most U+10FFFF.
+// The lead byte of a UTF-8 sequence of two to four bytes: the bits that
+// tell its length, and the smallest code point such a sequence may carry.
+struct LeadForm {
+  unsigned char mask;
+  unsigned char value;
+  std::size_t length;
+  char32_t smallest;
+};
+constexpr LeadForm kLeadForms[] = {
+    {0xE0, 0xC0, 2, 0x80},
+    {0xF0, 0xE0, 3, 0x800},
+    {0xF8, 0xF0, 4, 0x10000},
+};
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char32_t kFirstSurrogate = 0xD800;
+constexpr char32_t kLastSurrogate = 0xDFFF;
+
+// The UTF-8 sequence at `at`, or none when the bytes there are not one: a
+// lead byte, the right number of continuation bytes, the shortest form, no
+// surrogate, at most U+10FFFF.
 struct Sequence {
   std::size_t length;
   char32_t code_point;
@@ -28,30 +46,21 @@ std::optional<Sequence> utf8_sequence(std::string_view bytes, std::size_t at) {
   const auto lead = static_cast<unsigned char>(bytes[at]);
   if (lead < 0x80)
     return Sequence{1, lead};
-  std::size_t length;
-  char32_t code_point;
-  char32_t smallest;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, code_point = lead & 0x1F, smallest = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code_point = lead & 0x0F, smallest = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code_point = lead & 0x07, smallest = 0x10000;
-  } else {
+  const auto form = std::find_if(std::begin(kLeadForms), std::end(kLeadForms),
+                                 [&](const LeadForm& f) { return (lead & f.mask) == f.value; });
+  if (form == std::end(kLeadForms) || at + form->length > bytes.size())
     return std::nullopt;
-  }
-  if (at + length > bytes.size())
-    return std::nullopt;
-  for (std::size_t k = 1; k < length; ++k) {
+  char32_t code_point = lead & static_cast<unsigned char>(~form->mask);
+  for (std::size_t k = 1; k < form->length; ++k) {
     const auto next = static_cast<unsigned char>(bytes[at + k]);
     if ((next & 0xC0) != 0x80)
       return std::nullopt;
     code_point = (code_point << 6) | (next & 0x3F);
   }
-  if (code_point < smallest || code_point > 0x10FFFF ||
-      (code_point >= 0xD800 && code_point <= 0xDFFF))
+  if (code_point < form->smallest || code_point > kLastCodePoint ||
+      (code_point >= kFirstSurrogate && code_point <= kLastSurrogate))
     return std::nullopt;
-  return Sequence{length, code_point};
+  return Sequence{form->length, code_point};
 }
 
 bool is_utf8(std::string_view bytes) {

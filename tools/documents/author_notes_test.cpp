@@ -38,6 +38,9 @@ TEST(AuthorNotes, KeepTheLinesAsWrittenEndedByCrLfInWindows1252) {
       {"Windows-1252 that looks like UTF-8 in part", "\xC3\xA0 e \xE0\n", "\xC3\xA0 e \xE0\r\n"},
       {"a byte order mark in Windows-1252", "\xEF\xBB\xBF\xE8\n", "\xEF\xBB\xBF\xE8\r\n"},
       {"a byte order mark alone: no line", "\xEF\xBB\xBF", ""},
+      // Not UTF-8: an overlong form, a surrogate.
+      {"an overlong form", "a\xC0\xAF\n", "a\xC0\xAF\r\n"},
+      {"a surrogate", "\xED\xA0\x80\n", "\xED\xA0\x80\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -56,6 +59,12 @@ TEST(AuthorNotes, RefuseWhatTheDocumentCannotCarryNamingTheLine) {
        "codifica dei documenti"},
       {"a\r\nb\r\nc\x81\r\n",
        "note.txt:3: il byte 0x81 non è né UTF-8 né un carattere di Windows-1252"},
+      {"\xF0\x9F\x98\x80",
+       "note.txt:1: il carattere \xF0\x9F\x98\x80 (U+1F600) non ha una forma in Windows-1252, "
+       "la codifica dei documenti"},
+      // Beyond U+10FFFF, so read as Windows-1252, which has no 0x90.
+      {"\xF4\x90\x80\x80\n",
+       "note.txt:1: il byte 0x90 non è né UTF-8 né un carattere di Windows-1252"},
       {"prima\nriferimento fine del file\ndopo\n",
        "note.txt:2: la riga \"riferimento fine del file\" è il segno di fine dei documenti e "
        "non può esserne una riga"},
