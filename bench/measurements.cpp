@@ -8,8 +8,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "bench/child_process.h"
 #include "bench/generated_files.h"
+#include "child_process.h"
 #include "finish/memorizza_percorso.h"
 #include "platform/files.h"
 
@@ -18,6 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using scenario::testing::run_timed;
+using scenario::testing::TimedRun;
 
 fs::path fresh_folder(const fs::path& work, const std::string& prefix) {
   std::string pattern = (work / (prefix + "-XXXXXX")).string();
@@ -83,7 +85,7 @@ void register_installer(const BenchSettings& settings) {
                                          const fs::path installer =
                                              place_installer(settings, folder);
                                          ::sync();
-                                         const ChildRun run = run_child(installer.string(), {});
+                                         const TimedRun run = run_timed(installer.string(), {});
                                          state.SetIterationTime(run.seconds);
                                          fs::remove_all(folder);
                                          if (run.status != 0) {
@@ -106,7 +108,7 @@ void register_copy(const BenchSettings& settings, const InstalledFiles& installe
                                            arguments.push_back(path.string());
                                          arguments.push_back(folder.string());
                                          ::sync();
-                                         const ChildRun run = run_child("cp", arguments);
+                                         const TimedRun run = run_timed("cp", arguments);
                                          state.SetIterationTime(run.seconds);
                                          fs::remove_all(folder);
                                          if (run.status != 0) {
@@ -208,7 +210,7 @@ void register_write_bytes(const BenchSettings& settings, std::int32_t length) {
 InstalledFiles install_once(const BenchSettings& settings) {
   const fs::path folder = fresh_folder(settings.work, "installed");
   const fs::path installer = place_installer(settings, folder);
-  if (run_child(installer.string(), {}).status != 0) {
+  if (run_timed(installer.string(), {}).status != 0) {
     throw std::runtime_error("the installer failed in " + folder.string());
   }
   fs::remove(installer);

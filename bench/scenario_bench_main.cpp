@@ -18,15 +18,17 @@
 #include <string_view>
 #include <vector>
 
-#include "bench/child_process.h"
 #include "bench/generated_files.h"
 #include "bench/measurements.h"
 #include "bench/results_table.h"
+#include "child_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace scenario::bench;
+using scenario::testing::run_timed;
+using scenario::testing::TimedRun;
 
 constexpr int kFewestRuns = 20;
 
@@ -34,7 +36,7 @@ constexpr int kFewestRuns = 20;
 PeakMemory measure_peak_memory(const BenchSettings& settings, std::int32_t length) {
   const fs::path folder = settings.work / ("peak-" + std::to_string(length / 1000) + "km");
   fs::create_directories(folder);
-  const ChildRun run = run_child(SCENARIO_PEAK_MEMORY, {folder.string(), std::to_string(length)});
+  const TimedRun run = run_timed(SCENARIO_PEAK_MEMORY, {folder.string(), std::to_string(length)});
   fs::remove_all(folder);
   PeakMemory peak;
   peak.length = length;

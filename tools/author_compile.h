@@ -18,8 +18,8 @@ struct CompileRequest {
 };
 
 struct CompileOutcome {
-  // The recorded error; a stamp conflict is recorded as its code (1250, 1251)
-  // like any other.
+  // The recorded error; a stamp conflict is recorded as its code like any
+  // other.
   records::CompileState state;
   std::vector<std::string> files_written;
 };

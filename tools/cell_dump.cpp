@@ -1,9 +1,9 @@
 #include "tools/cell_dump.h"
 
 #include "records/kilometre_text.h"
+#include "records/track_geometry.h"
 #include "tools/display_text.h"
 #include "tools/record_fields.h"
-#include "tools/scenario_names.h"
 
 namespace scenario::tools {
 namespace {
@@ -21,20 +21,22 @@ std::string shown_value(std::string_view field, std::int64_t value) {
 }  // namespace
 
 void list_cells(const records::CellArray& cells, std::ostream& out) {
-  out << "celle da 0 a " << cells.size() - 1 << " (cella k: da km k × 50 m; i campi non elencati "
+  out << "celle da 0 a " << cells.size() - 1 << " (cella k: da km k × " << records::kMetresPerCell
+      << " m; i campi non elencati "
       << "valgono 0)\n";
   const std::size_t index_width = std::to_string(cells.size() - 1).size();
   for (std::size_t index = 0; index < cells.size(); ++index) {
     const records::CellRecord& cell = cells[index];
-    std::string line = "cella " + std::string(index_width - std::to_string(index).size(), ' ') +
-                       std::to_string(index) + "  km " +
-                       padded(records::kilometre_text(cell_start(index)), 9) +
-                       padded(cell_type_name(cell.type), 28);
-    for (const CellField& field : cell_fields()) {
-      const std::int64_t value = field.get(cell);
-      if (value != 0 && field.name != "type")
-        line += "  " + std::string(field.name) + " " + shown_value(field.name, value);
-    }
+    std::string line =
+        "cella " + std::string(index_width - std::to_string(index).size(), ' ') +
+        std::to_string(index) + "  km " +
+        padded(records::kilometre_text(records::cell_start_metre(static_cast<std::int64_t>(index))),
+               9) +
+        padded(records::cell_type_name(cell.type), 28);
+    visit_numbers(cell, [&](std::string_view name, std::int64_t value) {
+      if (value != 0 && name != "type")
+        line += "  " + std::string(name) + " " + shown_value(name, value);
+    });
     while (!line.empty() && line.back() == ' ')
       line.pop_back();
     out << line << '\n';
@@ -47,10 +49,11 @@ void cells_json(const records::CellArray& cells, JsonWriter& json) {
   for (std::size_t index = 0; index < cells.size(); ++index) {
     json.begin_object();
     json.member("index", static_cast<std::int64_t>(index));
-    json.member("km", records::kilometre_text(cell_start(index)));
-    json.member("type_name", cell_type_name(cells[index].type));
-    for (const CellField& field : cell_fields())
-      json.member(field.name, field.get(cells[index]));
+    json.member(
+        "km", records::kilometre_text(records::cell_start_metre(static_cast<std::int64_t>(index))));
+    json.member("type_name", records::cell_type_name(cells[index].type));
+    visit_numbers(cells[index],
+                  [&](std::string_view name, std::int64_t value) { json.member(name, value); });
     json.end_object();
   }
   json.end_array();

@@ -46,7 +46,23 @@ records::CellArray three_cells() {
 
 records::HeaderTable small_table() {
   records::HeaderTable table{};
-  table[1] = {.kind = 8, .long_a = -600, .long_b = 600, .text = "VELBRIO \xC0", .long_d = 78900};
+  // Every field of the station set, to show each one's name.
+  table[1] = {.kind = 8,
+              .long_a = -600,
+              .long_b = 650,
+              .long_c = 100,
+              .byte_a = 1,
+              .text = "VELBRIO \xC0",
+              .short_a = 2,
+              .short_b = 3,
+              .short_c = 4,
+              .short_d = 5,
+              .short_e = 6,
+              .byte_b = 7,
+              .byte_c = 50,
+              .byte_d = 1,
+              .byte_e = 1,
+              .long_d = 78900};
   table[80].text = "(GALLERIA )";
   table[84].long_b = 97000;
   table[86].text = "30527";
@@ -89,11 +105,25 @@ TEST(DumpCommand, ListsTheNonEmptySlotsWithFieldNamesAndMeanings) {
                          " (2983 byte)\n"
                          "87 slot, 4 non vuoti (i campi non elencati valgono 0)\n"
                          "slot 1: stazione\n"
-                         "  text    \"VELBRIO À\"     nome\n"
-                         "  kind    8               tipo di stazione\n"
-                         "  long_a  -600            inizio dell'area (m)\n"
-                         "  long_b  600             fine dell'area (m)\n"
-                         "  long_d  78900           partenza (secondi del giorno) 21:55:00\n"
+                         "  text    \"VELBRIO À\"     nome (campo 17 della riga)\n"
+                         "  kind    8               tipo di stazione (campo 2 della riga)\n"
+                         "  long_a  -600            inizio dell'area di stazione (m)\n"
+                         "  long_b  650             fine dell'area di stazione (m)\n"
+                         "  long_c  100             posizione (m, campo 1 della riga)\n"
+                         "  byte_a  1               primo flag (campo 4 della riga)\n"
+                         "  short_a 2               primo codice (campo 7 della riga)\n"
+                         "  short_b 3               secondo codice (campo 8 della riga)\n"
+                         "  short_c 4               quarto codice (campo 10 della riga)\n"
+                         "  short_d 5               quinto codice (campo 11 della riga)\n"
+                         "  short_e 6               sesto codice (campo 12 della riga)\n"
+                         "  byte_b  7               terzo codice (campo 9 della riga)\n"
+                         "  byte_c  50              sosta (s, campo 13 della riga)\n"
+                         "  byte_d  1               flag area 50 m più lunga (campo 6 della riga, "
+                         "0 per i tipi 5-8 o in prima stazione)\n"
+                         "  byte_e  1               secondo flag (campo 5 della riga, 0 con area "
+                         "sotto 600 m o in prima stazione)\n"
+                         "  long_d  78900           partenza, all'ultima stazione arrivo (secondi "
+                         "del giorno, campi 14-16 della riga) 21:55:00\n"
                          "slot 80: testo di cartello\n"
                          "  text    \"(GALLERIA )\"   testo del cartello\n"
                          "slot 84: valori del treno e della linea\n"
@@ -157,6 +187,33 @@ TEST(DumpCommand, JsonHasEveryFieldOfEveryCell) {
                 "\"type_name\":\"cartello\",\"type\":14,\"value_a\":80,\"value_b\":0,"
                 "\"value_c\":0,\"value_d\":0,\"tempo\":0,\"approach\":0,\"terrain\":0,"
                 "\"speed_limit\":0,\"gradient\":0,\"adhesion\":95}]}\n");
+}
+
+TEST(DumpCommand, JsonHasEverySlotWithItsTextThenEveryNumber) {
+  TempFolder folder;
+  const std::string path = folder.file("x.sim");
+  write_bytes(path, table_bytes(small_table()));
+  const std::string out = run_tool_here({"dump", "--json", path}).out;
+  const std::string zeros =
+      "\"kind\":0,\"long_a\":0,\"long_b\":0,\"long_c\":0,\"byte_a\":0,\"short_a\":0,"
+      "\"short_b\":0,\"short_c\":0,\"short_d\":0,\"short_e\":0,\"byte_b\":0,\"byte_c\":0,"
+      "\"byte_d\":0,\"byte_e\":0,\"long_d\":0}";
+  EXPECT_TRUE(out.starts_with(
+      "{\"file\":\"" + path +
+      "\",\"kind\":\"table\",\"bytes\":2983,\"slots\":["
+      "{\"slot\":0,\"role\":\"vuoto\",\"text\":\"\"," +
+      zeros +
+      ",{\"slot\":1,\"role\":\"stazione\",\"text\":\"VELBRIO À\",\"kind\":8,\"long_a\":-600,"
+      "\"long_b\":650,\"long_c\":100,\"byte_a\":1,\"short_a\":2,\"short_b\":3,\"short_c\":4,"
+      "\"short_d\":5,\"short_e\":6,\"byte_b\":7,\"byte_c\":50,\"byte_d\":1,\"byte_e\":1,"
+      "\"long_d\":78900},{\"slot\":2,"))
+      << out;
+  EXPECT_TRUE(
+      out.ends_with("{\"slot\":86,\"role\":\"corsa\",\"text\":\"30527\",\"kind\":0,"
+                    "\"long_a\":0,\"long_b\":0,\"long_c\":0,\"byte_a\":0,\"short_a\":0,"
+                    "\"short_b\":0,\"short_c\":22,\"short_d\":0,\"short_e\":0,"
+                    "\"byte_b\":0,\"byte_c\":0,\"byte_d\":0,\"byte_e\":0,\"long_d\":0}]}\n"))
+      << out;
 }
 
 TEST(DumpCommand, RefusesTruncatedFilesAndTrailingBytesSayingWhereAndWhy) {

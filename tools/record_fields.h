@@ -1,30 +1,35 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
-#include "records/cell_record.h"
-#include "records/table_record.h"
+#include "records/record_field.h"
 
 namespace scenario::tools {
 
-// The numeric fields of a table record in file order (the text, which
-// stands between byte_a and short_a, apart), by their names.
-struct TableField {
-  std::string_view name;
-  std::int64_t (*get)(const records::TableRecord&);
-};
-std::span<const TableField> table_fields();
+// How `dump` walks a record's fields (records::visit_fields): it shows the
+// texts first, since a text names what the record stands for, then the
+// numbers, each group in file order.
 
-// Every field of a cell record in file order.
-struct CellField {
-  std::string_view name;
-  std::int64_t (*get)(const records::CellRecord&);
-};
-std::span<const CellField> cell_fields();
+// Calls on_text(name, text) for every text field of `record`.
+template <typename Record, typename OnText>
+void visit_texts(const Record& record, OnText&& on_text) {
+  visit_fields(record, [&](std::string_view name, const auto& value) {
+    if constexpr (records::kIsTextField<std::remove_cvref_t<decltype(value)>>)
+      on_text(name, value);
+  });
+}
 
-// True when every field is 0 and the text empty.
-bool is_empty(const records::TableRecord& record);
+// Calls on_number(name, value) for every numeric field of `record`, the
+// value widened to 64 bits.
+template <typename Record, typename OnNumber>
+void visit_numbers(const Record& record, OnNumber&& on_number) {
+  visit_fields(record, [&](std::string_view name, const auto& value) {
+    if constexpr (!records::kIsTextField<std::remove_cvref_t<decltype(value)>>)
+      on_number(name, static_cast<std::int64_t>(value));
+  });
+}
 
 }  // namespace scenario::tools

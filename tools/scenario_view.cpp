@@ -1,19 +1,18 @@
 #include "tools/scenario_view.h"
 
+#include "records/slot_roles.h"
+#include "records/track_geometry.h"
 #include "text/cp1252.h"
-#include "tools/scenario_names.h"
 
 namespace scenario::tools {
 namespace {
 
-constexpr std::int64_t kCell = 50;
-
-// Where an item placed in cell k stands.
+// Where an item placed in cell k stands, and where cell k begins.
 std::int64_t item_position(std::size_t k) {
-  return (static_cast<std::int64_t>(k) - 1) * kCell;
+  return records::item_position(static_cast<std::int64_t>(k));
 }
 std::int64_t cell_start(std::size_t k) {
-  return static_cast<std::int64_t>(k) * kCell;
+  return records::cell_start_metre(static_cast<std::int64_t>(k));
 }
 
 std::string trimmed(std::string_view text) {
@@ -44,7 +43,7 @@ std::vector<Step> steps(const records::CellArray& cells, Value value, Skip skip)
 void add_stations(const records::HeaderTable& table, ScenarioView& view) {
   for (std::size_t slot = records::kFirstStationSlot; slot <= records::kFirstBoardTextSlot;
        ++slot) {
-    if (slot_role(table, slot) != SlotRole::kStation)
+    if (records::slot_role(table, slot) != records::SlotRole::kStation)
       continue;
     const records::TableRecord& record = table[slot];
     view.stations.push_back({text::cp1252_to_utf8(record.text), record.long_c, record.kind});

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "child_process.h"
 #include "line/builtin_line.h"
 #include "run/builtin_run_text.h"
 #include "test_support.h"

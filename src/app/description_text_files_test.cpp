@@ -28,10 +28,12 @@ TEST(TakeDescriptionTexts, ReadsWhatIsThereAndLeavesNeitherTextBehind) {
     const compiler::DescriptionTexts texts = take_description_texts(names);
     ASSERT_EQ(texts.line.has_value(), c.line != nullptr);
     ASSERT_EQ(texts.run.has_value(), c.run != nullptr);
-    if (c.line != nullptr)
+    if (c.line != nullptr) {
       EXPECT_EQ(texts.line->content, c.line);
-    if (c.run != nullptr)
+    }
+    if (c.run != nullptr) {
       EXPECT_EQ(texts.run->content, c.run);
+    }
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"L_T_note.txt"});
   }
 }

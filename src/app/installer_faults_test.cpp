@@ -11,6 +11,7 @@
 #include <map>
 
 #include "app/exit_status.h"
+#include "child_process.h"
 #include "interrupted_run.h"
 #include "test_support.h"
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/exit_status.h"
+#include "child_process.h"
 #include "test_support.h"
 
 namespace scenario::app {

@@ -13,8 +13,9 @@ struct DescriptionText {
 };
 
 // The two texts of one scenario. A text that is not there is "no text",
-// which the compiler records as such: no line text is code 101, no run text
-// where the run is compiled a failure of its own (25).
+// which the compiler records as such: no line text is kErrorNoLineText, no
+// run text where the run is compiled its own failure,
+// kErrorUnexpectedFailure.
 struct DescriptionTexts {
   std::optional<DescriptionText> line;
   std::optional<DescriptionText> run;

@@ -19,17 +19,25 @@ std::optional<std::string_view> content_of(const std::optional<DescriptionText>&
 
 }  // namespace
 
-void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts) {
+void memorizza_dati(records::ScenarioRecords& records, const DescriptionTexts& texts,
+                    CompileObserver* observer) {
   records::SourceText reading = records::SourceText::kLine;
   try {
     records.header[records::kLineSlot].text = records.line_id;
     records.header[records::kRunSlot].text = records.train_number;
-    const line::LineHandOver hand_over = line::compile_line(records, content_of(texts.line));
+    if (observer != nullptr)
+      observer->text_begins(reading);
+    const line::LineHandOver hand_over =
+        line::compile_line(records, content_of(texts.line), observer);
     if (hand_over.hard_stop)
       return;
     reading = records::SourceText::kRun;
-    run::compile_run(records, content_of(texts.run), hand_over.next_board_slot);
+    if (observer != nullptr)
+      observer->text_begins(reading);
+    run::compile_run(records, content_of(texts.run), hand_over.next_board_slot, observer);
   } catch (const text::CompileFailure& failure) {
+    if (observer != nullptr)
+      observer->trapped(failure);
     records.state.fail(kErrorUnexpectedFailure, reading, failure.line());
     records.state.detail = failure.what();
   }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "docs/document_test_support.h"
 #include "docs/driver_documents.h"
+#include "document_test_support.h"
 #include "text/line_list.h"
 
 namespace scenario::docs {

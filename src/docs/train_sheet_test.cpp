@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "builtin_scenario.h"
-#include "docs/document_test_support.h"
 #include "docs/driver_documents.h"
+#include "document_test_support.h"
 #include "text/cp1252.h"
 #include "text/line_list.h"
 

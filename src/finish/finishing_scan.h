@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "compiler/compile_observer.h"
 #include "records/cell_record.h"
 #include "records/compile_state.h"
 
@@ -33,12 +34,14 @@ constexpr std::int32_t minimo(std::int32_t x, std::int32_t y) {
 //        the end cell, for the last one); with both taken too, error 13 at
 //        that cell and no further point along the section;
 //    B3. the end cell is the first cell of type 2 after the start; a walk
-//        that reaches N without one stops there (error 241 at the start);
+//        that reaches N without one stops there (kErrorSectionEndMissing at the start);
 //    B4. the first signal within the 12 cells from the end cell on gets a
 //        point in the cell before it, else in the one before that, else
 //        error 13 at the end cell.
 // Every problem is recorded in `state` (the last one found remains) and the
-// pass goes on. Positions are a cell index times 50.
-void finishing_scan(records::CellArray& cells, records::CompileState& state);
+// pass goes on. Positions are a cell index times 50. `observer` (none:
+// nobody) hears of every point placed.
+void finishing_scan(records::CellArray& cells, records::CompileState& state,
+                    compiler::CompileObserver* observer = nullptr);
 
 }  // namespace scenario::finish

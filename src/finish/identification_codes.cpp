@@ -1,5 +1,6 @@
 #include "finish/identification_codes.h"
 
+#include "records/slot_roles.h"
 #include "text/cp1252.h"
 
 namespace scenario::finish {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "records/slot_roles.h"
+
 namespace scenario::finish {
 namespace {
 

@@ -26,10 +26,12 @@ void replace_with(const std::string& path,
 
 }  // namespace
 
-bool complete_records(records::ScenarioRecords& records) {
+bool complete_records(records::ScenarioRecords& records, compiler::CompileObserver* observer) {
   if (records.cells.size() < 2)
     throw std::logic_error("the cell array has no cell 1 for the format stamp");
-  finishing_scan(records.cells, records.state);
+  if (observer != nullptr)
+    observer->text_begins(records::SourceText::kNone);
+  finishing_scan(records.cells, records.state, observer);
 
   records::TableRecord& line_slot = records.header[records::kLineSlot];
   records::CellRecord& first_cell = records.cells[1];
@@ -65,16 +67,20 @@ void write_binary_files(const records::ScenarioRecords& records, const BinaryFil
 }
 
 Outcome compile_and_complete(records::ScenarioRecords& records,
-                             const compiler::DescriptionTexts& texts, std::int32_t& j) {
+                             const compiler::DescriptionTexts& texts, std::int32_t& j,
+                             compiler::CompileObserver* observer) {
   records.write_line_data = j;
   records.state = records::CompileState{};
+  records.state.observer = observer;
   records::reset(records.header);
-  compiler::memorizza_dati(records, texts);
+  compiler::memorizza_dati(records, texts, observer);
   // A text stopped before the line length was read leaves no track: there
   // is nothing to finish or write, and older files keep their bytes.
-  if (records.cells.empty())
-    return Outcome::kNoTrack;
-  return complete_records(records) ? Outcome::kComplete : Outcome::kStampConflict;
+  Outcome outcome = Outcome::kNoTrack;
+  if (!records.cells.empty())
+    outcome = complete_records(records, observer) ? Outcome::kComplete : Outcome::kStampConflict;
+  records.state.observer = nullptr;
+  return outcome;
 }
 
 Outcome memorizza_percorso(records::ScenarioRecords& records,

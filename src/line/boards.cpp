@@ -23,7 +23,8 @@ std::optional<std::size_t> board_cell(std::int32_t position) {
 std::int16_t to_cell_value(double value, int line) {
   if (value < std::numeric_limits<std::int16_t>::min() ||
       value > std::numeric_limits<std::int16_t>::max()) {
-    throw text::CompileFailure(line, "valore del cartello oltre i 16 bit");
+    throw text::CompileFailure(line, text::CompileFailure::Reason::kValueTooLarge,
+                               "valore del cartello oltre i 16 bit");
   }
   return static_cast<std::int16_t>(value);
 }
@@ -52,6 +53,7 @@ void memo_indicatori_v_max(LineCompilation& line, std::int32_t posizione,
   cell.value_b = rank_b;
   cell.value_c = rank_c;
   cell.value_d = stripes;
+  line.placed(*board_cell(posizione), records::kSpeedIndicator);
 }
 
 EntryOutcome compile_speed_indicator(LineCompilation& line) {
@@ -90,6 +92,7 @@ EntryOutcome compile_sign_board(LineCompilation& line) {
   if (!records::is_free(cell))
     return line.stop_at(compiler::kErrorSignBoardCell, position);
   cell.type = records::kSignBoard;
+  line.placed(static_cast<std::int64_t>(*k), records::kSignBoard);
   cell.value_a = static_cast<std::int16_t>(line.next_board_slot);
   line.records.header[static_cast<std::size_t>(line.next_board_slot)].text = std::move(board_text);
   --line.next_board_slot;

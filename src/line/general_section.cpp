@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "line/line_compiler.h"
 #include "text/keyword_match.h"
 
 namespace scenario::line {
@@ -59,26 +60,52 @@ EntryOutcome read_signal_repetition(LineCompilation& line) {
   return EntryOutcome::kGoOn;
 }
 
+constexpr text::ValueField kLength[] = {{"lunghezza del percorso (m)"}};
+constexpr text::ValueField kReference[] = {{"primo valore"}, {"secondo valore"}, {"terzo valore"}};
+constexpr text::ValueField kBackground[] = {{"valore"}};
+constexpr text::ValueField kRepetition[] = {{"inizio (m)"}, {"fine (m)"}};
+
 // The length is found in any letter case, the other entries only as
 // written.
 constexpr std::array<text::EntryKind<LineCompilation>, 8> kGeneralEntries = {{
-    {{"percorso", "lunghezza"}, read_line_length},
-    {{"tre", "progressiva", false}, read_kilometric_reference<records::kKilometricSlotTre>},
-    {{"due", "progressiva", false}, read_kilometric_reference<records::kKilometricSlotDue>},
-    {{"uno", "progressiva", false}, read_kilometric_reference<records::kKilometricSlotUno>},
-    {{"sfondo", "uno", false}, read_background<&records::TableRecord::long_a>},
-    {{"sfondo", "due", false}, read_background<&records::TableRecord::long_c>},
-    {{"sfondo", "tre", false}, read_background<&records::TableRecord::long_b>},
-    {{"segnali", "ripetizione", false}, read_signal_repetition},
+    {{"percorso", "lunghezza"}, {"lunghezza percorso", kLength}, read_line_length},
+    {{"tre", "progressiva", false},
+     {"progressiva chilometrica tre", kReference},
+     read_kilometric_reference<records::kKilometricSlotTre>},
+    {{"due", "progressiva", false},
+     {"progressiva chilometrica due", kReference},
+     read_kilometric_reference<records::kKilometricSlotDue>},
+    {{"uno", "progressiva", false},
+     {"progressiva chilometrica uno", kReference},
+     read_kilometric_reference<records::kKilometricSlotUno>},
+    {{"sfondo", "uno", false},
+     {"sfondo uno", kBackground},
+     read_background<&records::TableRecord::long_a>},
+    {{"sfondo", "due", false},
+     {"sfondo due", kBackground},
+     read_background<&records::TableRecord::long_c>},
+    {{"sfondo", "tre", false},
+     {"sfondo tre", kBackground},
+     read_background<&records::TableRecord::long_b>},
+    {{"segnali", "ripetizione", false},
+     {"ripetizione segnali 4 codici", kRepetition},
+     read_signal_repetition},
 }};
 
 }  // namespace
+
+std::vector<text::EntryInfo> general_entry_kinds() {
+  std::vector<text::EntryInfo> kinds;
+  for (const auto& kind : kGeneralEntries)
+    kinds.push_back(kind.info);
+  return kinds;
+}
 
 EntryOutcome compile_general_section(LineCompilation& line) {
   while (auto keyword = text::next_keyword(line.reader, text::kGeneralSectionDashRule)) {
     line.keyword = std::move(*keyword);
     line.keyword_line = line.reader.field_line();
-    if (text::compile_entry<LineCompilation>(line.keyword, kGeneralEntries, line) !=
+    if (text::compile_entry<LineCompilation>(line.keyword, kGeneralEntries, line, line.observer) !=
         EntryOutcome::kGoOn)
       return EntryOutcome::kStop;
     if (text::is_section_header(line.keyword))

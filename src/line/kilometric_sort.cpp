@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "records/slot_roles.h"
 #include "text/compile_failure.h"
 
 namespace scenario::line {
@@ -72,7 +73,8 @@ void progressive_ordina(records::HeaderTable& header) {
     record.long_c = ref.third;
     if (record.long_c == 1) {
       if (record.long_b > std::numeric_limits<std::int32_t>::max() - 100) {
-        throw text::CompileFailure(0, "progressiva chilometrica fuori dai limiti");
+        throw text::CompileFailure(0, text::CompileFailure::Reason::kValueTooLarge,
+                                   "progressiva chilometrica fuori dai limiti");
       }
       record.long_b += 100;
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "compiler/compile_observer.h"
 #include "compiler/error_codes.h"
 #include "records/scenario_records.h"
 #include "text/field_reader.h"
@@ -20,11 +21,16 @@ struct StretchHistory {
 
 // The working state of one compilation of a line text.
 struct LineCompilation {
-  LineCompilation(records::ScenarioRecords& target, std::string_view text)
-      : records(target), reader(text) {}
+  LineCompilation(records::ScenarioRecords& target, std::string_view text,
+                  compiler::CompileObserver* listener = nullptr)
+      : records(target), reader(text), observer(listener) {
+    reader.set_observer(listener);
+  }
 
   records::ScenarioRecords& records;
   text::FieldReader reader;
+  // Who hears what the compile does (none: nobody).
+  compiler::CompileObserver* observer;
 
   // The field last read as a keyword field and the line it stands on.
   std::string keyword;
@@ -38,6 +44,12 @@ struct LineCompilation {
 
   // N, the last cell index.
   std::int32_t last_cell() const { return static_cast<std::int32_t>(records.cells.size()) - 1; }
+
+  // The current entry has placed an occupant of `type` in `cell`.
+  void placed(std::int64_t cell, std::uint8_t type) const {
+    if (observer != nullptr)
+      observer->placed(cell, type);
+  }
 
   // Records `code` against the current entry, keeping the error position,
   // and stops the compiler.

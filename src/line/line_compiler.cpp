@@ -17,15 +17,31 @@ bool computes_plan(const LineCompilation& line) {
   return line.records.plan.has_value();
 }
 
+constexpr text::ValueField kGradient[] = {{"posizione (m)"}, {"pendenza (per mille)"}};
+constexpr text::ValueField kCurve[] = {{"inizio (m)"}, {"lunghezza (m)"}};
+constexpr text::ValueField kStretch[] = {{"inizio (m)"}, {"fine (m)"}, {"tipo"}};
+constexpr text::ValueField kSpeedIndicator[] = {
+    {"posizione (m)"},
+    {"velocità del rango A a sinistra (km/h)"},
+    {"velocità del rango B a sinistra (km/h)"},
+    {"velocità del rango C a sinistra (km/h)"},
+    {"strisce a sinistra"},
+    {"velocità del rango A a destra (km/h)"},
+    {"velocità del rango B a destra (km/h)"},
+    {"velocità del rango C a destra (km/h)"},
+    {"strisce a destra"},
+};
+constexpr text::ValueField kSignBoard[] = {{"posizione (m)"}, {"testo del cartello", true}};
+
 // After "[generale]" every entry is recognised by its keyword alone,
 // wherever it stands, in any letter case; curves only where the plan is
 // computed (elsewhere a curve's values are read as keyword fields).
 constexpr std::array<text::EntryKind<LineCompilation>, 5> kLineEntries = {{
-    {{"pendenza"}, compile_gradient},
-    {{"curva"}, compile_curve, computes_plan},
-    {{"montagna"}, compile_terrain_stretch},
-    {{"indicatori_v"}, compile_speed_indicator},
-    {{"indicat", "cartello"}, compile_sign_board},
+    {{"pendenza"}, {"pendenza", kGradient}, compile_gradient},
+    {{"curva"}, {"curva", kCurve}, compile_curve, computes_plan},
+    {{"montagna"}, {"montagna", kStretch}, compile_terrain_stretch},
+    {{"indicatori_v"}, {"indicatori_vmax", kSpeedIndicator}, compile_speed_indicator},
+    {{"indicat", "cartello"}, {"cartello_indicatore", kSignBoard}, compile_sign_board},
 }};
 
 EntryOutcome compile_entries(LineCompilation& line) {
@@ -33,7 +49,7 @@ EntryOutcome compile_entries(LineCompilation& line) {
     line.keyword = *keyword;
     line.keyword_line = line.reader.field_line();
     if (const EntryOutcome outcome =
-            text::compile_entry<LineCompilation>(*keyword, kLineEntries, line);
+            text::compile_entry<LineCompilation>(*keyword, kLineEntries, line, line.observer);
         outcome != EntryOutcome::kGoOn)
       return outcome;
   }
@@ -66,14 +82,22 @@ void finish_line(LineCompilation& line) {
 
 }  // namespace
 
-LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text) {
+std::vector<text::EntryInfo> line_entry_kinds() {
+  std::vector<text::EntryInfo> kinds;
+  for (const auto& kind : kLineEntries)
+    kinds.push_back(kind.info);
+  return kinds;
+}
+
+LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text,
+                          compiler::CompileObserver* observer) {
   // The track exists only once this text has given its length.
   records.clear_track();
   if (!text) {
     records.state.fail(compiler::kErrorNoLineText, records::SourceText::kLine);
     return {.hard_stop = true};
   }
-  LineCompilation line(records, *text);
+  LineCompilation line(records, *text, observer);
   if (read_line_text(line) == EntryOutcome::kStop)
     return {.hard_stop = true};
   finish_line(line);

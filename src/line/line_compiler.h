@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "compiler/compile_observer.h"
 #include "records/scenario_records.h"
 
 namespace scenario::line {
@@ -17,8 +19,15 @@ struct LineHandOver {
 };
 
 // Compiles the content of a line description text into the records (none:
-// no line text, code 101). Problems are recorded in records.state; an
+// no line text, kErrorNoLineText). Problems are recorded in records.state; an
 // unexpected failure throws text::CompileFailure for the compiler's trap.
-LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text);
+// `observer` (none: nobody) hears what the compile does.
+LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text,
+                          compiler::CompileObserver* observer = nullptr);
+
+// The kinds of entry of a line text, as people know them: those of
+// "[generale]", then those after it.
+std::vector<text::EntryInfo> general_entry_kinds();
+std::vector<text::EntryInfo> line_entry_kinds();
 
 }  // namespace scenario::line

@@ -8,7 +8,7 @@
 
 #include "compiler/error_codes.h"
 #include "line/builtin_line.h"
-#include "line/line_text_fixture.h"
+#include "line_text_fixture.h"
 #include "text/compile_failure.h"
 #include "text/line_list.h"
 

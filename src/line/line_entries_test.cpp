@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compiler/error_codes.h"
-#include "line/line_text_fixture.h"
+#include "line_text_fixture.h"
 
 namespace scenario::line {
 namespace {

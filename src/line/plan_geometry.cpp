@@ -10,7 +10,7 @@ namespace {
 
 using records::PlanArray;
 
-// The plan stops with error 103 once its cursor passes this metre.
+// The plan stops with kErrorPlan once its cursor passes this metre.
 constexpr std::int32_t kLastPlanMetre = 1000000;
 
 // Curvature per metre of the classes 1 (gentlest) to 6. The digits are

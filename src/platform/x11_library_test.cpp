@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/spawned_process.h"
+#include "child_process.h"
 #include "platform/x11_display.h"
-#include "platform/xvfb_server.h"
+#include "xvfb_server.h"
 
 namespace scenario::platform {
 namespace {

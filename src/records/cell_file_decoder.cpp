@@ -2,34 +2,26 @@
 
 #include "records/decode_error.h"
 #include "records/little_endian_reader.h"
+#include "records/record_codec.h"
 
 namespace scenario::records {
 namespace {
 
-constexpr std::size_t kCellSize = 15;
+constexpr std::size_t kCellBytes = empty_record_bytes(kCellRecordFields);
 
 }  // namespace
 
 CellArray decode_cell_file(std::string_view bytes) {
-  if (bytes.empty())
-    throw DecodeError(0, "file vuoto: un file delle celle ha almeno una cella di 15 byte");
+  if (bytes.empty()) {
+    throw DecodeError(0, "file vuoto: un file delle celle ha almeno una cella di " +
+                             std::to_string(kCellBytes) + " byte");
+  }
   LittleEndianReader reader(bytes);
   CellArray cells;
-  cells.reserve(bytes.size() / kCellSize + 1);
+  cells.reserve(bytes.size() / kCellBytes + 1);
   while (!reader.at_end()) {
-    reader.require(kCellSize, "cella " + std::to_string(cells.size()));
     CellRecord cell;
-    cell.type = reader.u8();
-    cell.value_a = reader.i16();
-    cell.value_b = reader.i16();
-    cell.value_c = reader.i16();
-    cell.value_d = reader.i16();
-    cell.tempo = reader.u8();
-    cell.approach = reader.u8();
-    cell.terrain = reader.u8();
-    cell.speed_limit = reader.u8();
-    cell.gradient = reader.u8();
-    cell.adhesion = reader.u8();
+    read_record(reader, kCellRecordFields, cell, "cella " + std::to_string(cells.size()));
     cells.push_back(cell);
   }
   return cells;

@@ -7,6 +7,7 @@
 #include "records/cell_record.h"
 #include "records/compile_state.h"
 #include "records/plan_array.h"
+#include "records/slot_roles.h"
 #include "records/table_record.h"
 #include "records/track_geometry.h"
 
@@ -32,9 +33,10 @@ struct ScenarioRecords {
   // and written.
   void create_track(std::int32_t length) {
     cells.assign(static_cast<std::size_t>(last_cell_index(length)) + 1, CellRecord{});
-    plan.reset();
     if (write_line_data != 0)
       plan.emplace(last_plan_metre(length));
+    else
+      plan.reset();
   }
   // No track at all, as before the line length is read.
   void clear_track() {

@@ -77,4 +77,10 @@ constexpr std::int64_t cell_start_metre(std::int64_t cell) {
   return cell * kMetresPerCell;
 }
 
+// The position on the grid of an item that stands in cell `cell`: the x
+// with round(x / 50 + 1) = cell and x a multiple of 50.
+constexpr std::int64_t item_position(std::int64_t cell) {
+  return (cell - 1) * kMetresPerCell;
+}
+
 }  // namespace scenario::records

@@ -22,6 +22,7 @@ EntryOutcome compile_abatement_row(RunCompilation& run) {
   } else {
     cell.type = records::kAbatementWithoutSpeed;
   }
+  run.placed(c, cell.type);
   return EntryOutcome::kGoOn;
 }
 

@@ -6,7 +6,7 @@ namespace scenario::run {
 
 // An "abbattimento" row: position p, speed w. A speed abatement point in
 // cell round(p / 50): type 12 with the speed when w is above 0, else type 13.
-// Codes: 7 the cell is taken; 224 the cell would lie before cell 0.
+// Refused when the cell is taken or would lie before cell 0.
 EntryOutcome compile_abatement_row(RunCompilation& run);
 
 }  // namespace scenario::run

@@ -10,30 +10,24 @@ namespace {
 constexpr std::int32_t kLastStartWithoutWarning = 1500;
 constexpr std::int32_t kWarningDistance = 1200;
 
-// Cells of one slow section.
-struct SlowSectionCells {
-  std::int64_t start, end, warning, first_pre_warning;
-  bool has_warning, has_pre_warning;
-
-  explicit SlowSectionCells(const SlowSectionRow& row)
-      : start(records::item_cell(row.x)),
-        end(records::item_cell(static_cast<double>(row.x) + row.l)),
-        warning(records::item_cell(static_cast<double>(row.x) - kWarningDistance)),
-        first_pre_warning(records::rounded_cell(
-            records::in_cells(static_cast<double>(row.x) - kWarningDistance))),
-        has_warning(row.x > kLastStartWithoutWarning),
-        has_pre_warning(has_warning && row.f_ta != 0) {}
-
-  bool all_in(const records::CellArray& cells) const {
-    const auto in = [&](std::int64_t index) {
-      return index >= 0 && index < static_cast<std::int64_t>(cells.size());
-    };
-    return in(start) && in(end) && (!has_warning || in(warning)) &&
-           (!has_pre_warning || (in(first_pre_warning) && in(first_pre_warning - 3)));
-  }
-};
-
 }  // namespace
+
+SlowSectionCells::SlowSectionCells(const SlowSectionRow& row)
+    : start(records::item_cell(row.x)),
+      end(records::item_cell(static_cast<double>(row.x) + row.l)),
+      warning(records::item_cell(static_cast<double>(row.x) - kWarningDistance)),
+      first_pre_warning(
+          records::rounded_cell(records::in_cells(static_cast<double>(row.x) - kWarningDistance))),
+      has_warning(row.x > kLastStartWithoutWarning),
+      has_pre_warning(has_warning && row.f_ta != 0) {}
+
+bool SlowSectionCells::all_in(const records::CellArray& cells) const {
+  const auto in = [&](std::int64_t index) {
+    return index >= 0 && index < static_cast<std::int64_t>(cells.size());
+  };
+  return in(start) && in(end) && (!has_warning || in(warning)) &&
+         (!has_pre_warning || (in(first_pre_warning) && in(first_pre_warning - 3)));
+}
 
 std::int32_t memo_rallentamento(records::CellArray& cells, const SlowSectionRow& row) {
   const SlowSectionCells at(row);
@@ -92,7 +86,17 @@ EntryOutcome compile_slow_section_row(RunCompilation& run) {
   if (run.beyond_track(row.x))
     return EntryOutcome::kEndOfText;
   // Only a code of this section's own stops the run.
-  if (const std::int32_t code = memo_rallentamento(run.records.cells, row); code != 0)
+  const std::int32_t code = memo_rallentamento(run.records.cells, row);
+  if (code == 0 || code == compiler::kErrorPreWarningTaken) {
+    const SlowSectionCells at(row);
+    run.placed(at.end, records::kSlowEnd);
+    run.placed(at.start, records::kSlowStart);
+    if (at.has_warning)
+      run.placed(at.warning, records::kWarningPoint);
+    for (std::int64_t i = 0; code == 0 && at.has_pre_warning && i < 4; ++i)
+      run.placed(at.first_pre_warning - i, records::kPreWarning);
+  }
+  if (code != 0)
     return run.reject_at(code, row.x);
   return EntryOutcome::kGoOn;
 }

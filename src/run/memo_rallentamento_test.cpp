@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "compiler/error_codes.h"
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 
 namespace scenario::run {
 namespace {

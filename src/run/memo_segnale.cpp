@@ -47,6 +47,7 @@ EntryOutcome compile_signal_row(RunCompilation& run) {
   // behind (15) is no reason to stop here.
   if (const std::int32_t code = memo_segnale(run.records.cells, posizione, row); code != 0)
     return run.reject_at(code, posizione);
+  run.placed(records::item_cell(posizione), records::kSignal);
   return EntryOutcome::kGoOn;
 }
 

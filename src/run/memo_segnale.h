@@ -16,8 +16,9 @@ struct SignalRow {
 // Places one signal in cell round(posizione / 50 + 1) with its approach
 // markers in the four cells 2, 4, 6 and 8 before it. A `tempo` of 1 to 100
 // is raised to 101 in `row` as well. Returns 0 when the signal is placed,
-// else the code of the reason (16: the cell is taken; 221: the cell lies
-// before cell 0); then nothing is placed. Approach markers that would lie
+// else the code of the reason (kErrorSignalCellTaken, or
+// kErrorSignalOutsideCells for a cell before cell 0); then nothing is
+// placed. Approach markers that would lie
 // before cell 0 are left out: there is no track there to announce the
 // signal on.
 std::int32_t memo_segnale(records::CellArray& cells, std::int32_t posizione, SignalRow& row);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compiler/error_codes.h"
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 
 namespace scenario::run {
 namespace {

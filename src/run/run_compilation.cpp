@@ -5,9 +5,10 @@
 namespace scenario::run {
 
 RunCompilation::RunCompilation(records::ScenarioRecords& records, text::FieldReader& reader,
-                               std::int32_t next_board_slot)
+                               std::int32_t next_board_slot, compiler::CompileObserver* observer)
     : records(records),
       reader(reader),
+      observer(observer),
       last_cell(static_cast<std::int32_t>(records.cells.size()) - 1),
       next_board_slot(std::min(next_board_slot, records::kFirstBoardTextSlot)) {}
 

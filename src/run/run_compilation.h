@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "compiler/compile_observer.h"
 #include "compiler/error_codes.h"
 #include "records/scenario_records.h"
 #include "text/field_reader.h"
@@ -23,10 +24,12 @@ struct TrackFill {
 // The working state of one compilation of a run description text.
 struct RunCompilation {
   RunCompilation(records::ScenarioRecords& records, text::FieldReader& reader,
-                 std::int32_t next_board_slot);
+                 std::int32_t next_board_slot, compiler::CompileObserver* observer = nullptr);
 
   records::ScenarioRecords& records;
   text::FieldReader& reader;
+  // Who hears what the compile does (none: nobody).
+  compiler::CompileObserver* const observer;
   // N, the last cell index; -1 when the line gave no cell array.
   const std::int32_t last_cell;
   // The header slot just below the sign-board texts; stations stay below it.
@@ -40,6 +43,12 @@ struct RunCompilation {
 
   // Whether `index` names a cell of the array, 0 to N.
   bool in_cells(std::int64_t index) const { return index >= 0 && index <= last_cell; }
+
+  // The current row has placed an occupant of `type` in `cell`.
+  void placed(std::int64_t cell, std::uint8_t type) const {
+    if (observer != nullptr)
+      observer->placed(cell, type);
+  }
 
   // The track range check: a row at `position` lies beyond the track when
   // (position + margin) / 50 exceeds N. Records code 15 at the position.

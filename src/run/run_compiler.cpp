@@ -15,26 +15,63 @@
 namespace scenario::run {
 namespace {
 
+using text::ValueField;
+
+constexpr ValueField kBrakeMass[] = {{"percentuale di massa frenata"}};
+constexpr ValueField kCars[] = {{"numero di vetture"}};
+constexpr ValueField kSpeed[] = {{"posizione (m)"}, {"velocità (km/h)"}};
+constexpr ValueField kAdhesion[] = {{"posizione (m)"}, {"aderenza"}};
+constexpr ValueField kClock[] = {{"ore"}, {"minuti"}, {"secondi"}};
+constexpr ValueField kSand[] = {{"sabbia"}};
+constexpr ValueField kSignal[] = {
+    {"posizione (m)"}, {"sx"}, {"s1"}, {"s2"}, {"s3"}, {"rapp"}, {"dx"}, {"d1"}, {"d2"}, {"d3"},
+    {"tempo"},
+};
+constexpr ValueField kSlowSection[] = {
+    {"inizio (m)"}, {"velocità (km/h)"}, {"lunghezza (m)"}, {"f_tt"}, {"f_ta"}, {"d_v"},
+};
+constexpr ValueField kAbatement[] = {{"posizione (m)"}, {"velocità (km/h)"}};
+constexpr ValueField kStation[] = {
+    {"posizione (m)"},
+    {"tipo di stazione"},
+    {"lunghezza dell'area (m)"},
+    {"primo flag (campo 4)"},
+    {"secondo flag (campo 5)"},
+    {"flag area 50 m più lunga (campo 6)"},
+    {"primo codice (campo 7)"},
+    {"secondo codice (campo 8)"},
+    {"terzo codice (campo 9)"},
+    {"quarto codice (campo 10)"},
+    {"quinto codice (campo 11)"},
+    {"sesto codice (campo 12)"},
+    {"sosta (s)"},
+    {"ore della partenza"},
+    {"minuti della partenza"},
+    {"secondi della partenza"},
+    {"nome della stazione", true},
+};
+
 // Every keyword in any letter case, in this order; "velocit" takes
 // "velocita" however its last letter is written.
 constexpr std::array<text::EntryKind<RunCompilation>, 10> kRunRows = {{
-    {{"frenata", "massa"}, compile_brake_mass_row},
-    {{"vetture"}, compile_cars_row},
-    {{"velocit"}, compile_speed_row},
-    {{"aderenza"}, compile_adhesion_row},
-    {{"orologio"}, compile_clock_row},
-    {{"sabbia"}, compile_sand_row},
-    {{"segnale"}, compile_signal_row},
-    {{"rallentamento"}, compile_slow_section_row},
-    {{"abbattimento"}, compile_abatement_row},
-    {{"stazione"}, compile_station_row},
+    {{"frenata", "massa"}, {"percentuale massa frenata", kBrakeMass}, compile_brake_mass_row},
+    {{"vetture"}, {"numero vetture", kCars}, compile_cars_row},
+    {{"velocit"}, {"velocita", kSpeed}, compile_speed_row},
+    {{"aderenza"}, {"aderenza", kAdhesion}, compile_adhesion_row},
+    {{"orologio"}, {"orologio", kClock}, compile_clock_row},
+    {{"sabbia"}, {"sabbia", kSand}, compile_sand_row},
+    {{"segnale"}, {"segnale", kSignal}, compile_signal_row},
+    {{"rallentamento"}, {"rallentamento", kSlowSection}, compile_slow_section_row},
+    {{"abbattimento"}, {"abbattimento", kAbatement}, compile_abatement_row},
+    {{"stazione"}, {"stazione", kStation}, compile_station_row},
 }};
 
 // Reads rows until the end of the text or a row that stops the reading.
 EntryOutcome read_rows(RunCompilation& run) {
   while (auto keyword = text::next_keyword(run.reader, text::kEntryDashRule)) {
     run.row_line = run.reader.field_line();
-    if (const EntryOutcome outcome = text::compile_entry<RunCompilation>(*keyword, kRunRows, run);
+    if (const EntryOutcome outcome =
+            text::compile_entry<RunCompilation>(*keyword, kRunRows, run, run.observer);
         outcome != EntryOutcome::kGoOn)
       return outcome;
   }
@@ -43,12 +80,21 @@ EntryOutcome read_rows(RunCompilation& run) {
 
 }  // namespace
 
+std::vector<text::EntryInfo> run_row_kinds() {
+  std::vector<text::EntryInfo> kinds;
+  for (const auto& kind : kRunRows)
+    kinds.push_back(kind.info);
+  return kinds;
+}
+
 void compile_run(records::ScenarioRecords& records, std::optional<std::string_view> text,
-                 std::int32_t next_board_slot) {
+                 std::int32_t next_board_slot, compiler::CompileObserver* observer) {
   if (!text)
-    throw text::CompileFailure(0, "testo della corsa assente");
+    throw text::CompileFailure(0, text::CompileFailure::Reason::kNoText,
+                               "testo della corsa assente");
   text::FieldReader reader(*text);
-  RunCompilation run(records, reader, next_board_slot);
+  reader.set_observer(observer);
+  RunCompilation run(records, reader, next_board_slot, observer);
   if (text::find_general_section(reader) && read_rows(run) == EntryOutcome::kStop)
     return;
   finish_run_text(run);

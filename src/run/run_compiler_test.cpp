@@ -6,7 +6,7 @@
 
 #include "compiler/error_codes.h"
 #include "run/builtin_run_text.h"
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 #include "text/compile_failure.h"
 #include "text/line_list.h"
 

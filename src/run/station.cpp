@@ -26,7 +26,8 @@ constexpr std::int32_t kAreaExtension = 50;
 std::int32_t fit_long(double value, int line, const char* what) {
   if (value < std::numeric_limits<std::int32_t>::min() ||
       value > std::numeric_limits<std::int32_t>::max()) {
-    throw text::CompileFailure(line, std::string(what) + " fuori dai limiti di un campo a 32 bit");
+    throw text::CompileFailure(line, text::CompileFailure::Reason::kValueTooLarge,
+                               std::string(what) + " fuori dai limiti di un campo a 32 bit");
   }
   return static_cast<std::int32_t>(value);
 }
@@ -99,6 +100,7 @@ EntryOutcome place_station_stop(RunCompilation& run, const records::TableRecord&
   records::CellRecord& cell = cells[records::rounded_cell(stop)];
   cell.type = records::kStationStop;
   cell.value_a = static_cast<std::int16_t>(station);
+  run.placed(records::rounded_cell(stop), records::kStationStop);
   return EntryOutcome::kGoOn;
 }
 

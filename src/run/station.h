@@ -13,10 +13,10 @@ inline constexpr std::int32_t kFirstKindWithoutStop = 25;
 // A "stazione" row: one station record in the next station slot of the
 // header table (position, kind, area, flags, codes, departure time, name)
 // and, for kinds below 25, its station stop cell and approach markers.
-// Codes: 8 position not a multiple of 50; 9 length not a multiple of 100;
-// 22 too close to the previous station; 24 area ending at 100 m or before;
-// 10 the station slots have reached the sign-board texts; 223 the station
-// stop cell would lie beyond cell N.
+// Refused (compiler/error_codes.h) for a position off the 50 m grid, a
+// length not a multiple of 100, an area too close to the previous one or
+// ending at 100 m or before, station slots that reach the sign-board
+// texts, and a station stop cell beyond cell N.
 EntryOutcome compile_station_row(RunCompilation& run);
 
 }  // namespace scenario::run

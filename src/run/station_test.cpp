@@ -5,7 +5,7 @@
 #include <string>
 
 #include "compiler/error_codes.h"
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 #include "text/compile_failure.h"
 
 namespace scenario::run {

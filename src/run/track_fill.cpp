@@ -15,7 +15,7 @@ void write_speed(records::CellRecord& cell, const TrackFill& fill) {
   const std::int32_t speed = fill.carried.value_or(0);
   const double units = records::round_half_even(speed / 5.0);
   if (units < 0 || units > 255) {
-    throw text::CompileFailure(fill.carried_line,
+    throw text::CompileFailure(fill.carried_line, text::CompileFailure::Reason::kValueTooLarge,
                                "velocita fuori dai limiti di una cella: " + std::to_string(speed));
   }
   cell.speed_limit = static_cast<std::uint8_t>(units);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 
 namespace scenario::run {
 namespace {

@@ -11,6 +11,8 @@ bool is_blank(char c) {
   return c == ' ' || c == '\t';
 }
 
+using Reason = CompileFailure::Reason;
+
 }  // namespace
 
 bool FieldReader::at_line_end() const {
@@ -22,14 +24,25 @@ void FieldReader::consume_line_end() {
     ++pos_;
   ++pos_;
   ++line_;
+  line_begin_ = pos_;
 }
 
 void FieldReader::begin_field() {
   if (at_end())
-    throw CompileFailure(line_, "lettura oltre la fine del testo");
+    throw CompileFailure(line_, Reason::kPastEnd, "lettura oltre la fine del testo");
   while (pos_ < text_.size() && is_blank(text_[pos_]))
     ++pos_;
-  field_line_ = line_;
+  field_.line = line_;
+  field_.line_begin = line_begin_;
+  field_.begin = pos_;
+}
+
+void FieldReader::end_field(std::size_t end) {
+  field_.end = end;
+  field_.first_column = static_cast<int>(field_.begin - field_.line_begin) + 1;
+  field_.last_column = static_cast<int>(end - field_.line_begin);
+  if (observer_ != nullptr)
+    observer_->field(field_, text_.substr(field_.begin, end - field_.begin));
 }
 
 std::string FieldReader::read_text() {
@@ -37,6 +50,7 @@ std::string FieldReader::read_text() {
   const std::size_t start = pos_;
   while (pos_ < text_.size() && text_[pos_] != ',' && !at_line_end())
     ++pos_;
+  end_field(pos_);
   std::string field(text_.substr(start, pos_ - start));
   if (pos_ < text_.size()) {
     if (text_[pos_] == ',') {
@@ -51,8 +65,9 @@ std::string FieldReader::read_text() {
 std::string FieldReader::read_counted_text() {
   std::string field = read_text();
   if (field.size() > kLongestCountedText) {
-    throw CompileFailure(field_line_, "testo di " + std::to_string(field.size()) +
-                                          " byte, oltre i 65535 di un campo di testo");
+    throw CompileFailure(
+        field_.line, Reason::kTextTooLong,
+        "testo di " + std::to_string(field.size()) + " byte, oltre i 65535 di un campo di testo");
   }
   return field;
 }
@@ -63,6 +78,7 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
   while (pos_ < text_.size() && text_[pos_] != ',' && !is_blank(text_[pos_]) && !at_line_end()) {
     ++pos_;
   }
+  end_field(pos_);
   const std::string token(text_.substr(start, pos_ - start));
   if (pos_ < text_.size() && is_blank(text_[pos_])) {
     while (pos_ < text_.size() && is_blank(text_[pos_]))
@@ -81,7 +97,7 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
     return 0;
   std::size_t digits = token[0] == '-' ? 1 : 0;
   if (digits == token.size()) {
-    throw CompileFailure(field_line_, "campo non numerico: \"" + token + "\"");
+    throw CompileFailure(field_.line, Reason::kNotANumber, "campo non numerico: \"" + token + "\"");
   }
   // Digits beyond any destination's range only need to be seen to be digits.
   constexpr std::int64_t kBeyondAnyField = std::int64_t{1} << 40;
@@ -89,14 +105,15 @@ std::int64_t FieldReader::read_number(std::int64_t low, std::int64_t high, const
   for (std::size_t i = digits; i < token.size(); ++i) {
     const char c = token[i];
     if (c < '0' || c > '9') {
-      throw CompileFailure(field_line_, "campo non numerico: \"" + token + "\"");
+      throw CompileFailure(field_.line, Reason::kNotANumber,
+                           "campo non numerico: \"" + token + "\"");
     }
     if (magnitude < kBeyondAnyField)
       magnitude = magnitude * 10 + (c - '0');
   }
   const std::int64_t value = token[0] == '-' ? -magnitude : magnitude;
   if (value < low || value > high) {
-    throw CompileFailure(field_line_,
+    throw CompileFailure(field_.line, Reason::kOutOfRange,
                          "valore fuori dai limiti di un campo " + std::string(kind) + ": " + token);
   }
   return value;

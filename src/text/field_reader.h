@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/field_observer.h"
+
 namespace scenario::text {
 
 // Reads a description text as one stream of comma-separated fields, not line
@@ -23,6 +25,10 @@ namespace scenario::text {
 // Reading when the end has been reached, a field that is not the number
 // expected, or a number that does not fit its destination throws
 // CompileFailure with the field's line.
+//
+// The reader keeps the place of the field read last (FieldSpan) and, when
+// given an observer, tells it of every field it reads.
+
 // The longest text a 16-bit byte count can announce.
 inline constexpr std::size_t kLongestCountedText = 0xFFFF;
 
@@ -43,10 +49,20 @@ class FieldReader {
   std::uint8_t read_uint8();
 
   // 1-based line on which the field read last begins.
-  int field_line() const { return field_line_; }
+  int field_line() const { return field_.line; }
+  // Where the field read last stands.
+  const FieldSpan& last_field() const { return field_; }
+  // The bytes of the text read.
+  std::string_view text() const { return text_; }
+
+  // Tells `observer` (none: nobody) of every field read from now on.
+  void set_observer(FieldObserver* observer) { observer_ = observer; }
+  FieldObserver* observer() const { return observer_; }
 
  private:
   void begin_field();
+  // The field is the bytes from its begin to `end`.
+  void end_field(std::size_t end);
   bool at_line_end() const;
   void consume_line_end();
   std::int64_t read_number(std::int64_t low, std::int64_t high, const char* kind);
@@ -54,7 +70,9 @@ class FieldReader {
   std::string_view text_;
   std::size_t pos_ = 0;
   int line_ = 1;
-  int field_line_ = 0;
+  std::size_t line_begin_ = 0;
+  FieldSpan field_;
+  FieldObserver* observer_ = nullptr;
 };
 
 }  // namespace scenario::text

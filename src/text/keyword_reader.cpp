@@ -14,6 +14,7 @@ bool find_general_section(FieldReader& reader) {
 }
 
 std::optional<std::string> next_keyword(FieldReader& reader, const DashRule& rule) {
+  FieldObserver* observer = reader.observer();
   if (reader.at_end())
     return std::nullopt;
   std::string keyword = reader.read_text();
@@ -22,10 +23,14 @@ std::optional<std::string> next_keyword(FieldReader& reader, const DashRule& rul
   for (int skipped = 0; skipped < rule.fields_skipped; ++skipped) {
     if (!contains(keyword, "-"))
       break;
+    if (observer != nullptr)
+      observer->keyword(KeywordUse::kDashSkipped);
     keyword = reader.read_text();
     if (rule.end_test_between && reader.at_end())
       return std::nullopt;
   }
+  if (observer != nullptr)
+    observer->keyword(KeywordUse::kExamined);
   return keyword;
 }
 

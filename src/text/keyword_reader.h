@@ -35,7 +35,9 @@ inline constexpr DashRule kEntryDashRule{2, true};
 
 // The next keyword field, after the dash rule. None when the text has ended
 // before it, or with it: a field that ends the text is never examined as a
-// keyword, so a last line holding a keyword alone is no entry.
+// keyword, so a last line holding a keyword alone is no entry. The reader's
+// observer hears of every field passed over by the dash rule and of the one
+// examined.
 std::optional<std::string> next_keyword(FieldReader& reader, const DashRule& rule);
 
 // A "[...]" field, unless a dash in front disables it, ends the line text's
@@ -64,11 +66,14 @@ struct KeywordTest {
   }
 };
 
-// One kind of entry of a text: its keyword test, whether it is read at all
-// in this compilation (none: always), and what reads and compiles it.
+// One kind of entry of a text: its keyword test, what people call it and
+// its value fields, what reads and compiles it, and whether it is read at
+// all in this compilation (none: always). `compile` reads the value fields
+// in the order `info` lists them.
 template <typename Compilation>
 struct EntryKind {
   KeywordTest test;
+  EntryInfo info;
   EntryOutcome (*compile)(Compilation&);
   bool (*enabled)(const Compilation&) = nullptr;
 };
@@ -76,16 +81,22 @@ struct EntryKind {
 // Runs every entry kind whose test the keyword field passes, in the order
 // given: the tests are independent, so a field holding two keywords is two
 // entries, each reading its own values. Stops at the first entry that does
-// not end with kGoOn.
+// not end with kGoOn. `observer` (none: nobody) hears where each entry
+// begins and ends.
 template <typename Compilation>
 EntryOutcome compile_entry(std::string_view keyword, std::span<const EntryKind<Compilation>> kinds,
-                           Compilation& compilation) {
+                           Compilation& compilation, FieldObserver* observer) {
   for (const EntryKind<Compilation>& kind : kinds) {
     if (kind.enabled != nullptr && !kind.enabled(compilation))
       continue;
     if (!kind.test.matches(keyword))
       continue;
-    if (const EntryOutcome outcome = kind.compile(compilation); outcome != EntryOutcome::kGoOn)
+    if (observer != nullptr)
+      observer->entry(kind.info);
+    const EntryOutcome outcome = kind.compile(compilation);
+    if (observer != nullptr)
+      observer->entry_end();
+    if (outcome != EntryOutcome::kGoOn)
       return outcome;
   }
   return EntryOutcome::kGoOn;

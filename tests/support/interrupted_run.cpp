@@ -1,17 +1,15 @@
 #include "interrupted_run.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <system_error>
 #include <thread>
+
+#include "child_process.h"
 
 namespace scenario::testing {
 namespace {
@@ -21,27 +19,8 @@ namespace fs = std::filesystem;
 // Time the program runs between two looks.
 constexpr auto kRunBetweenLooks = std::chrono::microseconds(100);
 
-int status_of(int wait_status) {
-  return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
-}
-
-pid_t start(const std::string& program, const std::string& folder) {
-  const pid_t pid = ::fork();
-  if (pid < 0)
-    throw std::runtime_error("cannot start " + program);
-  if (pid == 0) {
-    const int null_fd = ::open("/dev/null", O_RDWR);
-    ::dup2(null_fd, STDIN_FILENO);
-    ::dup2(null_fd, STDOUT_FILENO);
-    ::dup2(null_fd, STDERR_FILENO);
-    if (::chdir(folder.c_str()) != 0)
-      ::_exit(126);
-    char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    ::execv(program.c_str(), argv);
-    ::_exit(127);
-  }
-  return pid;
-}
+// How long a killed program may take to be gone.
+constexpr auto kEndPatience = std::chrono::seconds(10);
 
 // A file of `folder` that the stopped process holds open with a size in
 // the range, if any.
@@ -67,21 +46,18 @@ std::optional<Interruption> file_being_written(pid_t pid, const std::string& fol
 
 Interruption kill_while_writing(const std::string& program, const std::string& folder,
                                 std::uint64_t more_than, std::uint64_t less_than) {
-  const pid_t pid = start(program, folder);
+  SpawnedProcess child(program, {}, folder);
   for (;;) {
     std::this_thread::sleep_for(kRunBetweenLooks);
-    ::kill(pid, SIGSTOP);
-    int wait_status = 0;
-    ::waitpid(pid, &wait_status, WUNTRACED);
-    if (!WIFSTOPPED(wait_status))
-      return Interruption{.killed = false, .status = status_of(wait_status), .file = {}, .size = 0};
-    if (auto seen = file_being_written(pid, folder, more_than, less_than)) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &wait_status, 0);
-      seen->status = status_of(wait_status);
+    if (!child.pause())
+      return Interruption{
+          .killed = false, .status = child.wait(kEndPatience).value_or(-1), .file = {}, .size = 0};
+    if (auto seen = file_being_written(child.pid(), folder, more_than, less_than)) {
+      child.send(SIGKILL);
+      seen->status = child.wait(kEndPatience).value_or(-1);
       return *seen;
     }
-    ::kill(pid, SIGCONT);
+    child.resume();
   }
 }
 

@@ -13,10 +13,10 @@ struct Interruption {
   std::uint64_t size = 0;  // the file's size at the kill
 };
 
-// Runs `program` in `folder` (standard input, output and error on
-// /dev/null) and kills it with SIGKILL at the first moment it is seen
-// holding open a file in `folder` whose size is above `more_than` and below
-// `less_than` bytes: a file it is still writing. The program is stopped
+// Runs `program` in `folder` (a SpawnedProcess with DISPLAY removed) and
+// kills it with SIGKILL at the first moment it is seen holding open a file
+// in `folder` whose size is above `more_than` and below `less_than` bytes:
+// a file it is still writing. The program is stopped
 // (SIGSTOP) at short intervals and its open files looked at while it stands
 // still, so the kill falls on exactly the state that was seen, with no hook
 // in the program. When the program ends before such a moment, `killed` is

@@ -1,16 +1,6 @@
 #include "test_support.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <array>
 #include <bit>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -71,71 +61,6 @@ std::string to_hex(std::string_view bytes) {
         << static_cast<int>(static_cast<unsigned char>(bytes[i]));
   }
   return out.str();
-}
-
-namespace {
-
-std::string drain(int fd) {
-  std::string text;
-  std::array<char, 4096> buffer;
-  for (;;) {
-    ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n <= 0)
-      break;
-    text.append(buffer.data(), static_cast<std::size_t>(n));
-  }
-  return text;
-}
-
-}  // namespace
-
-ProcessResult run_process(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& folder, ProcessOptions options) {
-  // Output goes to files, so that neither pipe can fill up and block.
-  char out_name[] = "/tmp/scenario-out-XXXXXX";
-  char err_name[] = "/tmp/scenario-err-XXXXXX";
-  int out_fd = ::mkstemp(out_name);
-  int err_fd = ::mkstemp(err_name);
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    int null_fd = ::open("/dev/null", O_RDONLY);
-    ::dup2(null_fd, STDIN_FILENO);
-    ::dup2(out_fd, STDOUT_FILENO);
-    ::dup2(err_fd, STDERR_FILENO);
-    if (options.drop_privileges && ::geteuid() == 0) {
-      constexpr uid_t kNobody = 65534;
-      if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-        ::_exit(125);
-    }
-    if (options.file_size_limit > 0) {
-      const rlimit limit{options.file_size_limit, options.file_size_limit};
-      if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-        ::_exit(125);
-      }
-    }
-    if (::chdir(folder.c_str()) != 0)
-      ::_exit(126);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ProcessResult result;
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  ::lseek(out_fd, 0, SEEK_SET);
-  ::lseek(err_fd, 0, SEEK_SET);
-  result.standard_output = drain(out_fd);
-  result.standard_error = drain(err_fd);
-  ::close(out_fd);
-  ::close(err_fd);
-  ::unlink(out_name);
-  ::unlink(err_name);
-  return result;
 }
 
 std::string le16(std::int32_t value) {

@@ -1,4 +1,4 @@
-#include "platform/scratch_folder.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "platform/file_error.h"
 
-namespace scenario::platform {
+namespace scenario::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -42,10 +42,10 @@ TEST(ScratchFolder, MissingParentIsAFileErrorNamingTheFolder) {
   try {
     const ScratchFolder folder("x-", parent.path() / "missing");
     FAIL() << "no error";
-  } catch (const FileError& error) {
+  } catch (const platform::FileError& error) {
     EXPECT_NE(error.path().find("missing"), std::string::npos) << error.path();
   }
 }
 
 }  // namespace
-}  // namespace scenario::platform
+}  // namespace scenario::testing

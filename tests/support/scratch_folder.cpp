@@ -1,4 +1,4 @@
-#include "platform/scratch_folder.h"
+#include "scratch_folder.h"
 
 #include <algorithm>
 #include <random>
@@ -6,7 +6,7 @@
 
 #include "platform/file_error.h"
 
-namespace scenario::platform {
+namespace scenario::testing {
 
 namespace fs = std::filesystem;
 
@@ -14,7 +14,7 @@ ScratchFolder::ScratchFolder(std::string_view prefix, const fs::path& parent) {
   std::error_code error;
   const fs::path base = parent.empty() ? fs::temp_directory_path(error) : parent;
   if (error)
-    throw FileError("cartella temporanea", error.message());
+    throw platform::FileError("cartella temporanea", error.message());
   std::random_device seed;
   std::mt19937_64 random(seed());
   // create_directory reports an existing folder as not created, so two
@@ -26,9 +26,9 @@ ScratchFolder::ScratchFolder(std::string_view prefix, const fs::path& parent) {
       return;
     }
     if (error)
-      throw FileError(candidate.string(), error.message());
+      throw platform::FileError(candidate.string(), error.message());
   }
-  throw FileError(base.string(), "nessuna cartella temporanea libera");
+  throw platform::FileError(base.string(), "nessuna cartella temporanea libera");
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -52,4 +52,4 @@ void ScratchFolder::clear() const {
     fs::remove_all(entry.path());
 }
 
-}  // namespace scenario::platform
+}  // namespace scenario::testing

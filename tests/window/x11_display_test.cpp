@@ -14,17 +14,18 @@
 
 #include "app/exit_status.h"
 #include "app/form1.h"
-#include "platform/spawned_process.h"
+#include "child_process.h"
 #include "platform/window_pixels.h"
-#include "platform/xvfb_server.h"
 #include "test_support.h"
+#include "xvfb_server.h"
 
 namespace scenario::platform {
 namespace {
 
 using namespace std::chrono_literals;
 using scenario::testing::find_program;
-using scenario::testing::run_tool;
+using scenario::testing::ProcessResult;
+using scenario::testing::run_process;
 using scenario::testing::SpawnedProcess;
 using scenario::testing::TempFolder;
 using scenario::testing::XvfbServer;
@@ -126,8 +127,14 @@ class X11Window : public ::testing::Test {
     return server_->name();
   }
 
+  // Runs one of the X tools (xdotool, import, convert) on the test's server.
+  static ProcessResult on_display(const std::string& tool,
+                                  const std::vector<std::string>& arguments) {
+    return run_process(tool, arguments, ".", {.display = display()}, kPatience);
+  }
+
   static std::string xdotool(const std::vector<std::string>& arguments) {
-    return run_tool(find_program("xdotool"), arguments, display()).output;
+    return on_display("xdotool", arguments).standard_output;
   }
 
   // The one visible window whose name matches, once it has appeared.
@@ -167,9 +174,8 @@ class X11Window : public ::testing::Test {
   // A picture of `window`, kept as a PNG under `name` for people to look at.
   Image capture(const std::string& window, const std::string& name) const {
     const std::string ppm = scratch_.file("capture.ppm");
-    const auto shot = run_tool(find_program("import"),
-                               {"-silent", "-window", window, "-depth", "8", ppm}, display());
-    EXPECT_EQ(shot.status, 0) << shot.output;
+    const auto shot = on_display("import", {"-silent", "-window", window, "-depth", "8", ppm});
+    EXPECT_EQ(shot.status, 0) << shot.standard_error;
     keep_as_png(ppm, name);
     return read_ppm(ppm);
   }
@@ -179,15 +185,14 @@ class X11Window : public ::testing::Test {
     const std::string ppm = scratch_.file("screen.ppm");
     std::ostringstream crop;
     crop << area.width << 'x' << area.height << '+' << area.left << '+' << area.top;
-    run_tool(find_program("import"),
-             {"-silent", "-window", "root", "-crop", crop.str(), "-depth", "8", ppm}, display());
+    on_display("import", {"-silent", "-window", "root", "-crop", crop.str(), "-depth", "8", ppm});
     keep_as_png(ppm, name);
   }
 
   static void keep_as_png(const std::string& ppm, const std::string& name) {
     std::filesystem::create_directories(SCENARIO_SCREENSHOT_FOLDER);
     const std::string png = std::string(SCENARIO_SCREENSHOT_FOLDER) + "/" + name;
-    run_tool(find_program("convert"), {ppm, "+repage", png}, display());
+    on_display("convert", {ppm, "+repage", png});
   }
 
   // Starts the probe and waits for its window; the probe then waits for a
@@ -206,7 +211,7 @@ XvfbServer* X11Window::server_ = nullptr;
 std::string X11Window::skip_reason_;
 
 TEST_F(X11Window, ShowsTheLabelInItsPlaceInABoldTwentyFourPointFont) {
-  SpawnedProcess probe(kProbe, {}, display());
+  SpawnedProcess probe(kProbe, {}, ".", {.display = display()});
   const std::string window = open_window(probe);
   ASSERT_FALSE(window.empty()) << "no window appeared; " << probe.standard_error();
 
@@ -242,7 +247,7 @@ TEST_F(X11Window, ShowsTheLabelInItsPlaceInABoldTwentyFourPointFont) {
 }
 
 TEST_F(X11Window, TheMessageBoxShowsThePromptAndEndsTheProgramOnAClickOnOk) {
-  SpawnedProcess probe(kProbe, {}, display());
+  SpawnedProcess probe(kProbe, {}, ".", {.display = display()});
   const std::string window = open_window(probe);
   ASSERT_FALSE(window.empty()) << probe.standard_error();
   probe.write_line("");
@@ -276,7 +281,7 @@ TEST_F(X11Window, TheMessageBoxShowsThePromptAndEndsTheProgramOnAClickOnOk) {
 }
 
 TEST_F(X11Window, TheMessageBoxAlsoClosesOnEnter) {
-  SpawnedProcess probe(kProbe, {}, display());
+  SpawnedProcess probe(kProbe, {}, ".", {.display = display()});
   ASSERT_FALSE(open_window(probe).empty()) << probe.standard_error();
   probe.write_line("");
   ASSERT_FALSE(wait_for_window(kBoxTitle).empty()) << probe.standard_error();
@@ -301,7 +306,7 @@ std::string library_file(const char* soname) {
 // the installer's process (a mount namespace of its own).
 TEST_F(X11Window, WithoutItsLibrariesTheInstallerInstallsWithItsWindowOnTheConsole) {
   const std::string unshare = find_program("unshare");
-  if (unshare.empty() || run_tool(unshare, {"--mount", "true"}, display()).status != 0)
+  if (unshare.empty() || run_process(unshare, {"--mount", "true"}, ".").status != 0)
     GTEST_SKIP() << "cannot hide the libraries: no mount namespace (unshare --mount) here";
   const std::string xlib = library_file("libX11.so.6");
   const std::string xft = library_file("libXft.so.2");
@@ -331,7 +336,7 @@ TEST_F(X11Window, WithoutItsLibrariesTheInstallerInstallsWithItsWindowOnTheConso
         "sh",
         installer};
     arguments.insert(arguments.end(), c.mount.begin(), c.mount.end());
-    SpawnedProcess run(unshare, arguments, display());
+    SpawnedProcess run(unshare, arguments, ".", {.display = display()});
     EXPECT_EQ(run.wait(kPatience), app::kExitInstalled) << c.what << ": " << run.standard_error();
     EXPECT_EQ(run.standard_error(), c.standard_error) << c.what;
     EXPECT_EQ(install.entries().size(), 7u) << c.what << ": six files and the installer";
@@ -357,7 +362,7 @@ TEST(ConsoleFallback, WithoutAReachableDisplayTheWindowIsALineOnStandardError) {
   const Case cases[] = {{std::nullopt, false}, {"", false}, {":65000", true}};
   for (const Case& c : cases) {
     const std::string what = c.display ? "DISPLAY=" + *c.display : "no DISPLAY";
-    SpawnedProcess probe(kProbe, {}, c.display);
+    SpawnedProcess probe(kProbe, {}, ".", {.display = c.display});
     EXPECT_EQ(probe.read_line(kPatience), "painted") << what;
     if (!c.names_a_display) {
       EXPECT_FALSE(maps_an_x_library(probe.pid())) << what << ": X libraries loaded all the same";

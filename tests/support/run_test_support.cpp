@@ -1,4 +1,4 @@
-#include "run/run_test_support.h"
+#include "run_test_support.h"
 
 #include <gtest/gtest.h>
 

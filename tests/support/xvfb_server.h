@@ -1,8 +1,9 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <optional>
 #include <string>
+
+#include "child_process.h"
 
 namespace scenario::testing {
 
@@ -19,7 +20,7 @@ class XvfbServer {
   const std::string& name() const { return name_; }
 
  private:
-  pid_t pid_ = -1;
+  std::optional<SpawnedProcess> server_;
   std::string name_;
 };
 

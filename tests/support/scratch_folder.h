@@ -5,16 +5,15 @@
 #include <string_view>
 #include <vector>
 
-namespace scenario::platform {
+namespace scenario::testing {
 
 // A new empty folder of its own, removed with everything in it when the
-// object goes: where the author tools compile copies of a text, where the
-// fuzzers let one input write its files, where a test runs the installer.
+// object goes: where a test writes its files or runs the installer.
 class ScratchFolder {
  public:
   // Made in `parent` (the system's temporary folder when empty), under a
   // name that begins with `prefix` and that no other folder there has.
-  // Throws FileError naming the folder when none can be made.
+  // Throws platform::FileError naming the folder when none can be made.
   explicit ScratchFolder(std::string_view prefix, const std::filesystem::path& parent = {});
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
@@ -31,4 +30,4 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace scenario::platform
+}  // namespace scenario::testing
