@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "records/kilometre_text.h"
+#include "records/slot_roles.h"
 #include "text/cp1252.h"
 #include "tools/documents/document_refusal.h"
-#include "tools/scenario_names.h"
 #include "tools/scenario_view.h"
 
 namespace scenario::tools {
@@ -43,7 +43,7 @@ RunFacts run_facts(const records::ScenarioRecords& records, std::string_view run
   facts.braked_mass_percent = records.header[records::kTrainValuesSlot].long_a;
   for (std::size_t slot = records::kFirstStationSlot; slot <= records::kFirstBoardTextSlot;
        ++slot) {
-    if (slot_role(records.header, slot) != SlotRole::kStation)
+    if (records::slot_role(records.header, slot) != records::SlotRole::kStation)
       continue;
     const records::TableRecord& record = records.header[slot];
     RunStation station{record.long_c,
