@@ -1,17 +1,19 @@
 // Writes the seed corpora of the fuzzers into one folder:
-// <folder>/field_reader, <folder>/compile, <folder>/check (as compile) and
-// <folder>/decoders, from the
-// built-in texts, the short texts of the unit tests and the binary files
-// that compiling them gives.
+// <folder>/field_reader, <folder>/compile, <folder>/check (as compile),
+// <folder>/decoders, <folder>/documents and <folder>/notes, from the
+// built-in texts, the short texts of the unit tests, the binary files that
+// compiling them gives and the installer's notes.
 //
 // Usage: fuzz_seed_corpus FOLDER
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "app/form1.h"
+#include "docs/driver_documents.h"
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
 #include "fuzz/decoder_input.h"
@@ -20,6 +22,7 @@
 #include "records/line_data_file.h"
 #include "records/little_endian_writer.h"
 #include "records/table_file.h"
+#include "text/cp1252.h"
 
 namespace {
 
@@ -144,6 +147,30 @@ void write_decoder_seeds(const fs::path& folder) {
       fuzz::compose_decoder_input(BinaryFileKind::kLineData, first_metres(*records.plan, 40)));
 }
 
+// The installer's notes as an author might hand them in: as written
+// (Windows-1252, CR LF), in UTF-8 with and without a byte order mark, and
+// with LF and lone CR line ends.
+void write_notes_seeds(const fs::path& folder) {
+  fs::create_directories(folder);
+  const fs::path builtin = folder / "builtin";
+  docs::dati_note(builtin.string());
+  std::ifstream in(builtin, std::ios::binary);
+  const std::string cp1252((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string utf8 = text::cp1252_to_utf8(cp1252);
+  write_seed(folder, "utf8", utf8);
+  write_seed(folder, "utf8-bom", "\xEF\xBB\xBF" + utf8);
+  std::string lf;
+  std::string cr;
+  for (const char c : cp1252) {
+    if (c != '\r')
+      lf += c;
+    if (c != '\n')
+      cr += c;
+  }
+  write_seed(folder, "lf", lf);
+  write_seed(folder, "cr", cr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +185,9 @@ int main(int argc, char** argv) {
     // The check reads its input as the compile fuzzer does.
     write_compile_seeds(folder / "check");
     write_decoder_seeds(folder / "decoders");
+    // The documents fuzzer reads the compile fuzzer's inputs.
+    write_compile_seeds(folder / "documents");
+    write_notes_seeds(folder / "notes");
   } catch (const std::exception& error) {
     std::cerr << "fuzz_seed_corpus: " << error.what() << '\n';
     return 1;

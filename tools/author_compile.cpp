@@ -23,6 +23,22 @@ void refuse_overwriting(const std::string& text, const std::string& output) {
 
 }  // namespace
 
+CompiledScenario compile_author_scenario(const AuthorScenario& scenario,
+                                         std::int32_t write_line_data) {
+  CompiledScenario compiled;
+  compiled.records.line_id = scenario.line_id_bytes;
+  compiled.records.train_number = scenario.train_number_bytes;
+  const compiler::DescriptionTexts texts{
+      compiler::DescriptionText{scenario.line_path, scenario.line_text},
+      compiler::DescriptionText{scenario.run_path, scenario.run_text}};
+  std::int32_t j = write_line_data;
+  compiled.outcome = finish::compile_and_complete(compiled.records, texts, j);
+  compiled.diagnostics =
+      diagnostics::check_scenario({scenario.line_text, scenario.run_text, scenario.line_id_bytes,
+                                   scenario.train_number_bytes, write_line_data});
+  return compiled;
+}
+
 CompileOutcome compile_author_texts(const CompileRequest& request) {
   // Both texts read before anything is made, so that a missing one leaves
   // no trace. The compiler reads them from memory: the author's files are
@@ -39,21 +55,13 @@ CompileOutcome compile_author_texts(const CompileRequest& request) {
       refuse_overwriting(text, output);
   }
 
-  records::ScenarioRecords records;
-  records.line_id = scenario.line_id_bytes;
-  records.train_number = scenario.train_number_bytes;
-  const compiler::DescriptionTexts texts{
-      compiler::DescriptionText{request.line_text, scenario.line_text},
-      compiler::DescriptionText{request.run_text, scenario.run_text}};
-  std::int32_t j = request.write_line_data ? 1 : 0;
-  const finish::Outcome completed = finish::compile_and_complete(records, texts, j);
-
+  const CompiledScenario compiled =
+      compile_author_scenario(scenario, request.write_line_data ? 1 : 0);
+  const records::ScenarioRecords& records = compiled.records;
   CompileOutcome outcome;
   outcome.state = records.state;
-  outcome.diagnostics =
-      diagnostics::check_scenario({scenario.line_text, scenario.run_text, scenario.line_id_bytes,
-                                   scenario.train_number_bytes, j});
-  if (completed != finish::Outcome::kComplete)
+  outcome.diagnostics = compiled.diagnostics;
+  if (compiled.outcome != finish::Outcome::kComplete)
     return outcome;
   if (records.state.error_code != 0 && !request.write_on_error) {
     outcome.held_back = true;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "diagnostics/checker.h"
+#include "finish/memorizza_percorso.h"
 #include "records/scenario_records.h"
 #include "tools/author_scenario.h"
 
@@ -34,6 +35,16 @@ struct CompileOutcome {
   // recorded (without write_on_error).
   bool held_back = false;
 };
+
+// An author's scenario compiled and completed in memory as the installer
+// compiles its own, with every diagnostic of its texts.
+struct CompiledScenario {
+  records::ScenarioRecords records;
+  finish::Outcome outcome = finish::Outcome::kNoTrack;
+  diagnostics::CheckOutcome diagnostics;
+};
+CompiledScenario compile_author_scenario(const AuthorScenario& scenario,
+                                         std::int32_t write_line_data);
 
 // Compiles the author's texts exactly as the installer compiles its own
 // (memorizza_percorso: compiler, finishing pass, stamps, writers), in

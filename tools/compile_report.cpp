@@ -26,27 +26,32 @@ void print_compile_report(const CompileOutcome& outcome, const app::AuthorTexts&
   }
 }
 
-void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
-                        std::ostream& out) {
-  JsonWriter json(out);
-  json.begin_object();
-  json.member("code", outcome.state.error_code);
-  if (outcome.state.error_code == 0) {
+void compile_state_json(const records::CompileState& state, const app::AuthorTexts& texts,
+                        JsonWriter& json) {
+  json.member("code", state.error_code);
+  if (state.error_code == 0) {
     for (const char* name : {"position", "km", "file", "line", "meaning"}) {
       json.key(name);
       json.null();
     }
-  } else {
-    const app::ErrorReport report = app::error_report(outcome.state, texts);
-    json.member("position", report.position);
-    std::optional<std::string> km;
-    if (report.position)
-      km = records::kilometre_text(*report.position);
-    json.member("km", km);
-    json.member("file", report.file);
-    json.member("line", report.line);
-    json.member("meaning", report.meaning);
+    return;
   }
+  const app::ErrorReport report = app::error_report(state, texts);
+  json.member("position", report.position);
+  std::optional<std::string> km;
+  if (report.position)
+    km = records::kilometre_text(*report.position);
+  json.member("km", km);
+  json.member("file", report.file);
+  json.member("line", report.line);
+  json.member("meaning", report.meaning);
+}
+
+void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
+                        std::ostream& out) {
+  JsonWriter json(out);
+  json.begin_object();
+  compile_state_json(outcome.state, texts, json);
   json.key("files");
   json.begin_array();
   for (const std::string& file : outcome.files_written)

@@ -4,6 +4,7 @@
 
 #include "app/compile_error_message.h"
 #include "tools/author_compile.h"
+#include "tools/json_writer.h"
 
 namespace scenario::tools {
 
@@ -12,6 +13,12 @@ namespace scenario::tools {
 // `err`.
 void print_compile_report(const CompileOutcome& outcome, const app::AuthorTexts& texts,
                           std::ostream& out, std::ostream& err);
+
+// The members code, position (metres), km, file, line and meaning of the
+// JSON object being written: the error as the installer records it; null
+// where they do not apply.
+void compile_state_json(const records::CompileState& state, const app::AuthorTexts& texts,
+                        JsonWriter& json);
 
 // The same as one JSON object on `out`: code, position (metres), km, file,
 // line, meaning, files. The members that do not apply are null.

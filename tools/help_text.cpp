@@ -48,6 +48,27 @@ Uso:
       km, file, line, meaning (l'errore come lo registra l'installatore),
       files (i file scritti) e diagnostics; null dove non si applica.
 
+  scenario_tool documents TESTO_LINEA TESTO_CORSA --line-id ID --train NUMERO
+                [--out CARTELLA] [--notes FILE] [--classification TESTO]
+                [--blocked-mass TESTO] [--rank LETTERA] [--legend-note TESTO]
+                [--encoding utf-8|windows-1252] [--json]
+      Compila i due testi come compile (senza scrivere i file binari) e
+      scrive nella CARTELLA (predefinita: quella corrente; creata se manca)
+      i documenti per il macchinista, ricavati dalla corsa compilata nelle
+      forme di quelli dell'installatore: ID_NUMERO_scheda_treno.txt (una
+      riga d'orario per ogni stazione, con i limiti di velocità),
+      ID_NUMERO_rallentamenti.txt (l'ordine di rallentamento, Modulo M. 3)
+      e ID_NUMERO_note.txt (il testo di --notes, UTF-8 o Windows-1252, con
+      le righe come sono scritte; senza --notes una pagina con i fatti della
+      corsa). Testi con un errore registrato sono rifiutati mostrando, come
+      check, errori e avvisi, e nessun documento è scritto; così anche un
+      nome più largo della sua casella. --classification (predefinita REGIONALE),
+      --blocked-mass (360T) e --rank (B, la lettera dopo la velocità
+      massima) riempiono le caselle della scheda che la corsa non ha;
+      --legend-note aggiunge una riga alla legenda. --json: un solo oggetto
+      JSON come compile, con refusal (il motivo del rifiuto), files e
+      diagnostics.
+
   scenario_tool dump FILE [--kind table|cells|plan] [--all] [--json]
       Decodifica un file binario: la tabella dello scenario (.sim), il file
       delle celle (.dat) o i dati di linea (_linea.dat). Il tipo viene dal
@@ -73,7 +94,8 @@ Uso:
 
 Stato di uscita:
   0  fatto, nessun errore registrato
-  1  check, compile: il compilatore o la passata finale registrano un errore
+  1  check, compile, documents: il compilatore o la passata finale
+     registrano un errore; documents: la corsa non entra nei documenti
   2  argomenti errati, o un file che non si può leggere, scrivere o decodificare
      (il messaggio nomina il file e il motivo)
   3  errore interno del programma

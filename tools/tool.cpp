@@ -7,6 +7,7 @@
 #include "tools/check_command.h"
 #include "tools/command_line.h"
 #include "tools/compile_command.h"
+#include "tools/documents_command.h"
 #include "tools/dump_command.h"
 #include "tools/exit_codes.h"
 #include "tools/help_text.h"
@@ -37,6 +38,8 @@ int dispatch(const std::string& name, std::span<const std::string> args, std::os
     return run_compile(args, out, err);
   if (name == "check")
     return run_check(args, out);
+  if (name == "documents")
+    return run_documents_command(args, out, err);
   if (name == "dump")
     return run_dump(args, out);
   if (name == "plot")

@@ -11,7 +11,6 @@
 namespace scenario::run {
 namespace {
 
-constexpr std::int32_t kFirstKindWithoutStop = 25;
 // Room the track must leave after a station.
 constexpr std::int32_t kStationTrackMargin = 800;
 // A station area must start this far after the previous one ends.

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
 #include "run/run_compilation.h"
 
 namespace scenario::run {
+
+// Station kinds from here on get no station stop cell: the train is not
+// held there.
+inline constexpr std::int32_t kFirstKindWithoutStop = 25;
 
 // A "stazione" row: one station record in the next station slot of the
 // header table (position, kind, area, flags, codes, departure time, name)

@@ -106,6 +106,10 @@ std::string utf8_to_cp1252(std::string_view utf8) {
   return bytes;
 }
 
+bool cp1252_defines(unsigned char byte) {
+  return byte < 0x80 || byte >= 0xA0 || kHighControlRange[byte - 0x80] != 0;
+}
+
 unsigned char cp1252_lower(unsigned char c) {
   if (c >= 'A' && c <= 'Z')
     return static_cast<unsigned char>(c + 0x20);
@@ -128,6 +132,30 @@ std::string cp1252_lower(std::string_view bytes) {
   for (char& c : lower)
     c = static_cast<char>(cp1252_lower(static_cast<unsigned char>(c)));
   return lower;
+}
+
+unsigned char cp1252_upper(unsigned char c) {
+  if (c >= 'a' && c <= 'z')
+    return static_cast<unsigned char>(c - 0x20);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+    return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A:  // š
+    case 0x9C:  // œ
+    case 0x9E:  // ž
+      return static_cast<unsigned char>(c - 0x10);
+    case 0xFF:  // ÿ
+      return 0x9F;
+    default:
+      return c;
+  }
+}
+
+std::string cp1252_upper(std::string_view bytes) {
+  std::string upper(bytes);
+  for (char& c : upper)
+    c = static_cast<char>(cp1252_upper(static_cast<unsigned char>(c)));
+  return upper;
 }
 
 }  // namespace scenario::text

@@ -22,10 +22,20 @@ std::string code_point_name(char32_t code_point);
 // (U+0081, ...), so that nothing is lost.
 std::string cp1252_to_utf8(std::string_view bytes);
 
+// Whether the code page gives `byte` a character: all but 0x81, 0x8D, 0x8F,
+// 0x90 and 0x9D. Only such bytes come back from utf8_to_cp1252.
+bool cp1252_defines(unsigned char byte);
+
 // Lower case by the rules of Windows-1252: A to Z and the code page's own
 // capital letters (À to Þ except ×, Š, Œ, Ž, Ÿ) become their small forms;
 // every other byte is unchanged.
 unsigned char cp1252_lower(unsigned char c);
 std::string cp1252_lower(std::string_view bytes);
+
+// Upper case by the same rules: a to z and the code page's own small
+// letters (à to þ except ÷, š, œ, ž, ÿ) become their capitals; ß and every
+// other byte are unchanged.
+unsigned char cp1252_upper(unsigned char c);
+std::string cp1252_upper(std::string_view bytes);
 
 }  // namespace scenario::text

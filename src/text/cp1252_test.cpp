@@ -39,6 +39,22 @@ TEST(Cp1252Lower, LowersAsciiAndTheCodePageCapitalsOnly) {
   EXPECT_EQ(cp1252_lower("\xDF\xE0\xFF\x80["), "\xDF\xE0\xFF\x80[");
 }
 
+TEST(Cp1252Defines, EveryByteButTheFiveTheCodePageLeavesOpen) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const bool open = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    EXPECT_EQ(cp1252_defines(static_cast<unsigned char>(byte)), !open) << byte;
+  }
+}
+
+TEST(Cp1252Upper, RaisesAsciiAndTheCodePageSmallLettersOnly) {
+  EXPECT_EQ(cp1252_upper("Sant'Ilario 3"), "SANT'ILARIO 3");
+  // à..þ except ÷, and š œ ž ÿ.
+  EXPECT_EQ(cp1252_upper("\xE0\xE9\xF6\xF7\xFE\x9A\x9C\x9E\xFF"),
+            "\xC0\xC9\xD6\xF7\xDE\x8A\x8C\x8E\x9F");
+  // Capitals, ß and the other bytes stay.
+  EXPECT_EQ(cp1252_upper("\xDF\xC0\x9F\x80["), "\xDF\xC0\x9F\x80[");
+}
+
 TEST(KeywordMatch, ExactAndAnyCaseContainment) {
   EXPECT_TRUE(contains("progressiva chilometrica tre", "tre"));
   EXPECT_FALSE(contains("Progressiva", "progressiva"));
