@@ -63,10 +63,7 @@ void check_encoded_records(const records::ScenarioRecords& records) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const fuzz::CompileInput input =
       fuzz::parse_compile_input({reinterpret_cast<const char*>(data), size});
-  compiler::DescriptionTexts texts;
-  texts.line = compiler::DescriptionText{"linea", input.line_text};
-  if (!input.run_text_missing)
-    texts.run = compiler::DescriptionText{"corsa", input.run_text};
+  const compiler::DescriptionTexts texts = fuzz::description_texts(input);
 
   records::ScenarioRecords records;
   records.line_id = app::kLineId;

@@ -25,6 +25,14 @@ CompileInput parse_compile_input(std::string_view bytes) {
   return input;
 }
 
+compiler::DescriptionTexts description_texts(const CompileInput& input) {
+  compiler::DescriptionTexts texts;
+  texts.line = compiler::DescriptionText{"linea", input.line_text};
+  if (!input.run_text_missing)
+    texts.run = compiler::DescriptionText{"corsa", input.run_text};
+  return texts;
+}
+
 std::string compose_compile_input(const CompileInput& input) {
   if (input.line_text.find(kTextSeparator) != std::string::npos) {
     throw std::invalid_argument("a line text with a NUL byte cannot be split out again");

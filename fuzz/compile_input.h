@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/description_texts.h"
+
 namespace scenario::fuzz {
 
 // One input of the compile fuzzer: the options byte, then the line
@@ -23,6 +25,9 @@ struct CompileInput {
 inline constexpr char kTextSeparator = '\0';
 
 CompileInput parse_compile_input(std::string_view bytes);
+
+// The input's texts as the compiler takes them, named "linea" and "corsa".
+compiler::DescriptionTexts description_texts(const CompileInput& input);
 
 // The bytes that parse back into `input`; texts that hold the separator
 // themselves do not make a seed.

@@ -47,17 +47,23 @@ void compile_state_json(const records::CompileState& state, const app::AuthorTex
   json.member("meaning", report.meaning);
 }
 
+void files_and_diagnostics_json(const std::vector<std::string>& files,
+                                const diagnostics::CheckOutcome& diagnostics,
+                                const app::AuthorTexts& texts, JsonWriter& json) {
+  json.key("files");
+  json.begin_array();
+  for (const std::string& file : files)
+    json.string(file);
+  json.end_array();
+  diagnostics_json(diagnostics, {texts.line_text, texts.run_text}, json);
+}
+
 void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
                         std::ostream& out) {
   JsonWriter json(out);
   json.begin_object();
   compile_state_json(outcome.state, texts, json);
-  json.key("files");
-  json.begin_array();
-  for (const std::string& file : outcome.files_written)
-    json.string(file);
-  json.end_array();
-  diagnostics_json(outcome.diagnostics, {texts.line_text, texts.run_text}, json);
+  files_and_diagnostics_json(outcome.files_written, outcome.diagnostics, texts, json);
   json.end_object();
   out << '\n';
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "app/compile_error_message.h"
 #include "tools/author_compile.h"
@@ -20,8 +22,14 @@ void print_compile_report(const CompileOutcome& outcome, const app::AuthorTexts&
 void compile_state_json(const records::CompileState& state, const app::AuthorTexts& texts,
                         JsonWriter& json);
 
+// The members files (the names written) and diagnostics (every diagnostic
+// of the texts) of the JSON object being written.
+void files_and_diagnostics_json(const std::vector<std::string>& files,
+                                const diagnostics::CheckOutcome& diagnostics,
+                                const app::AuthorTexts& texts, JsonWriter& json);
+
 // The same as one JSON object on `out`: code, position (metres), km, file,
-// line, meaning, files. The members that do not apply are null.
+// line, meaning, files, diagnostics. The members that do not apply are null.
 void print_compile_json(const CompileOutcome& outcome, const app::AuthorTexts& texts,
                         std::ostream& out);
 

@@ -24,12 +24,7 @@ void print_documents_json(const DocumentsOutcome& outcome, const app::AuthorText
   json.begin_object();
   compile_state_json(outcome.state, texts, json);
   json.member("refusal", outcome.refusal);
-  json.key("files");
-  json.begin_array();
-  for (const std::string& file : outcome.files_written)
-    json.string(file);
-  json.end_array();
-  diagnostics_json(outcome.diagnostics, {texts.line_text, texts.run_text}, json);
+  files_and_diagnostics_json(outcome.files_written, outcome.diagnostics, texts, json);
   json.end_object();
   out << '\n';
 }

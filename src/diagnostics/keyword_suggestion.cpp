@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/cp1252.h"
+#include "text/keyword_match.h"
 
 namespace scenario::diagnostics {
 namespace {
@@ -27,11 +28,7 @@ std::size_t edit_distance(std::string_view a, std::string_view b) {
 }
 
 std::string trimmed_lower(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
-    return "";
-  const std::size_t last = text.find_last_not_of(" \t");
-  return text::cp1252_lower(text.substr(first, last - first + 1));
+  return text::cp1252_lower(text::trimmed(text));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "diagnostics/pass.h"
 
+#include "text/keyword_match.h"
+
 namespace scenario::diagnostics {
 
 std::optional<std::int32_t> Pass::line_length() const {
@@ -107,11 +109,9 @@ Diagnostic at_text_start(const Pass& pass, records::SourceText text) {
 }
 
 std::optional<std::int64_t> number_of(std::string_view raw) {
-  std::size_t first = raw.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
+  raw = text::trimmed(raw);
+  if (raw.empty())
     return 0;
-  std::size_t last = raw.find_last_not_of(" \t");
-  raw = raw.substr(first, last - first + 1);
   const bool negative = raw[0] == '-';
   if (negative)
     raw.remove_prefix(1);

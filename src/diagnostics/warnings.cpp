@@ -26,11 +26,7 @@ constexpr std::int32_t kLastStartWithoutWarningPoint = 1500;
 constexpr std::int32_t kSpeedUnit = 5;
 
 std::string trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
-    return "";
-  const std::size_t last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
+  return std::string(text::trimmed(text));
 }
 
 bool has_letter(std::string_view text) {

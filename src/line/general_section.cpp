@@ -95,10 +95,7 @@ constexpr std::array<text::EntryKind<LineCompilation>, 8> kGeneralEntries = {{
 }  // namespace
 
 std::vector<text::EntryInfo> general_entry_kinds() {
-  std::vector<text::EntryInfo> kinds;
-  for (const auto& kind : kGeneralEntries)
-    kinds.push_back(kind.info);
-  return kinds;
+  return text::entry_infos<LineCompilation>(kGeneralEntries);
 }
 
 EntryOutcome compile_general_section(LineCompilation& line) {

@@ -83,10 +83,7 @@ void finish_line(LineCompilation& line) {
 }  // namespace
 
 std::vector<text::EntryInfo> line_entry_kinds() {
-  std::vector<text::EntryInfo> kinds;
-  for (const auto& kind : kLineEntries)
-    kinds.push_back(kind.info);
-  return kinds;
+  return text::entry_infos<LineCompilation>(kLineEntries);
 }
 
 LineHandOver compile_line(records::ScenarioRecords& records, std::optional<std::string_view> text,

@@ -81,10 +81,7 @@ EntryOutcome read_rows(RunCompilation& run) {
 }  // namespace
 
 std::vector<text::EntryInfo> run_row_kinds() {
-  std::vector<text::EntryInfo> kinds;
-  for (const auto& kind : kRunRows)
-    kinds.push_back(kind.info);
-  return kinds;
+  return text::entry_infos<RunCompilation>(kRunRows);
 }
 
 void compile_run(records::ScenarioRecords& records, std::optional<std::string_view> text,

@@ -37,8 +37,8 @@ std::optional<std::string> next_keyword(FieldReader& reader, const DashRule& rul
 bool is_section_header(std::string_view field) {
   if (!contains(field, "[") || !contains(field, "]"))
     return false;
-  const std::size_t first = field.find_first_not_of(" \t");
-  return first == std::string_view::npos || field[first] != '-';
+  const std::string_view shown = trimmed(field);
+  return shown.empty() || shown.front() != '-';
 }
 
 }  // namespace scenario::text

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/field_reader.h"
 #include "text/keyword_match.h"
@@ -77,6 +78,15 @@ struct EntryKind {
   EntryOutcome (*compile)(Compilation&);
   bool (*enabled)(const Compilation&) = nullptr;
 };
+
+// What people call each entry kind of a table, in its order.
+template <typename Compilation>
+std::vector<EntryInfo> entry_infos(std::span<const EntryKind<Compilation>> kinds) {
+  std::vector<EntryInfo> infos;
+  for (const EntryKind<Compilation>& kind : kinds)
+    infos.push_back(kind.info);
+  return infos;
+}
 
 // Runs every entry kind whose test the keyword field passes, in the order
 // given: the tests are independent, so a field holding two keywords is two
