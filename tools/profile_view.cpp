@@ -87,33 +87,15 @@ void station_lines(const ScenarioView& view, const Frame& frame, double top, dou
   }
 }
 
-// Heights at the edges of the gradient steps, from 0 at the start.
-std::vector<std::pair<double, double>> height_points(const ScenarioView& view) {
-  std::vector<std::pair<double, double>> points;
-  double height = 0.0;
-  for (const Step& step : view.gradients) {
-    if (step.start >= view.line_length && view.line_length > 0)
-      break;
-    const double end = view.line_length > 0
-                           ? std::min<double>(static_cast<double>(step.end), view.line_length)
-                           : static_cast<double>(step.end);
-    if (points.empty())
-      points.emplace_back(static_cast<double>(step.start), height);
-    height += step.value * (end - static_cast<double>(step.start)) / 1000.0;
-    points.emplace_back(end, height);
-  }
-  return points;
-}
-
 double draw_height(const ScenarioView& view, const Frame& frame, double top, SvgCanvas& canvas) {
   const double bottom = top + 150;
   panel_frame(frame, top, bottom, "Quota (m)", canvas);
   vertical_grid(frame, top, bottom, canvas);
-  const auto points = height_points(view);
+  const auto& points = view.heights;
   double low = 0, high = 1;
-  for (const auto& [x, h] : points) {
-    low = std::min(low, h);
-    high = std::max(high, h);
+  for (const HeightPoint& point : points) {
+    low = std::min(low, point.height);
+    high = std::max(high, point.height);
   }
   const std::vector<double> ticks = nice_ticks(low, high, 5);
   const double step = nice_step(low, high, 5);
@@ -121,12 +103,12 @@ double draw_height(const ScenarioView& view, const Frame& frame, double top, Svg
   value_ticks(frame, y, nice_ticks(y.value_low, y.value_high, 5), canvas);
   if (points.empty())
     return bottom;
-  std::vector<double> area{frame.clamped_x(points.front().first), y(y.value_low)};
-  for (const auto& [x, h] : points) {
-    area.push_back(frame.clamped_x(x));
-    area.push_back(y(h));
+  std::vector<double> area{frame.clamped_x(points.front().position), y(y.value_low)};
+  for (const HeightPoint& point : points) {
+    area.push_back(frame.clamped_x(point.position));
+    area.push_back(y(point.height));
   }
-  area.push_back(frame.clamped_x(points.back().first));
+  area.push_back(frame.clamped_x(points.back().position));
   area.push_back(y(y.value_low));
   canvas.polygon(area, style::kHeight);
   return bottom;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <stdexcept>
 
 namespace scenario::text {
@@ -23,9 +24,8 @@ unsigned char to_byte(char32_t code_point) {
       return static_cast<unsigned char>(0x80 + i);
     }
   }
-  throw std::invalid_argument("character U+" +
-                              std::to_string(static_cast<std::uint32_t>(code_point)) +
-                              " has no Windows-1252 form");
+  throw std::invalid_argument("il carattere " + code_point_name(code_point) +
+                              " non ha forma in Windows-1252");
 }
 
 void append_utf8(std::string& out, char32_t code_point) {
@@ -42,6 +42,12 @@ void append_utf8(std::string& out, char32_t code_point) {
 }
 
 }  // namespace
+
+std::string code_point_name(char32_t code_point) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "U+%04X", static_cast<unsigned>(code_point));
+  return digits;
+}
 
 std::string cp1252_to_utf8(std::string_view bytes) {
   std::string utf8;
@@ -76,15 +82,15 @@ std::string utf8_to_cp1252(std::string_view utf8) {
       length = 4;
       code_point = lead & 0x07;
     } else {
-      throw std::invalid_argument("malformed UTF-8 text");
+      throw std::invalid_argument("testo UTF-8 non valido");
     }
     if (i + static_cast<std::size_t>(length) > utf8.size()) {
-      throw std::invalid_argument("malformed UTF-8 text");
+      throw std::invalid_argument("testo UTF-8 non valido");
     }
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
       if ((next & 0xC0) != 0x80)
-        throw std::invalid_argument("malformed UTF-8 text");
+        throw std::invalid_argument("testo UTF-8 non valido");
       code_point = (code_point << 6) | (next & 0x3F);
     }
     bytes.push_back(static_cast<char>(to_byte(code_point)));

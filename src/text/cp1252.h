@@ -12,6 +12,10 @@ namespace scenario::text {
 // silently.
 std::string utf8_to_cp1252(std::string_view utf8);
 
+// A character as people name it: "U+" and its code point in at least four
+// upper-case hexadecimal digits ("U+2713").
+std::string code_point_name(char32_t code_point);
+
 // Converts Windows-1252 bytes to UTF-8, for showing texts of the binary
 // files on a terminal or in JSON and SVG. The five bytes the code page
 // leaves undefined become the control characters of the same number
