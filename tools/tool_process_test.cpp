@@ -203,13 +203,12 @@ TEST(ScenarioToolProcess, TheSystemsReasonFollowsTheUsersLanguage) {
   // A folder that cannot be made: the reason from std::error_code, in
   // Italian too.
   scenario::testing::write_bytes(work.file("file"), "");
-  const auto folder_run =
-      run_process("env", {"LANG=it_IT.UTF-8", "LC_ALL=", kTool, "texts", "file/sotto"},
-                  work.path().string());
+  const auto folder_run = run_process(
+      "env", {"LANG=it_IT.UTF-8", "LC_ALL=", kTool, "texts", "file/sotto"}, work.path().string());
   EXPECT_EQ(folder_run.status, kExitUsageOrFile);
   EXPECT_EQ(folder_run.standard_error, "scenario_tool: file/sotto: Non è una directory\n");
-  const auto c_run = run_process("env", {"LC_ALL=C", kTool, "dump", "manca.sim"},
-                                 work.path().string());
+  const auto c_run =
+      run_process("env", {"LC_ALL=C", kTool, "dump", "manca.sim"}, work.path().string());
   EXPECT_EQ(c_run.standard_error,
             "scenario_tool: manca.sim: lettura non riuscita: No such file or directory\n");
 }

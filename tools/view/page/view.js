@@ -266,14 +266,29 @@ function drawStations(c, scale, panel) {
   }
 }
 
+// The height at `metre`, between the points at the gradient steps' edges.
+function heightAt(metre) {
+  for (let i = 1; i < heights.length; ++i) {
+    const [x0, h0] = heights[i - 1], [x1, h1] = heights[i];
+    if (metre <= x1) return x1 === x0 ? h1 : h0 + (h1 - h0) * (Math.max(metre, x0) - x0) / (x1 - x0);
+  }
+  return heights.length ? heights[heights.length - 1][1] : 0;
+}
+
 function drawHeight(c, scale, panel) {
-  let low = 0, high = 1;
-  for (const [, h] of heights) { low = Math.min(low, h); high = Math.max(high, h); }
+  // The scale fits the heights of the stretch in view.
+  let low = Infinity, high = -Infinity;
+  const ends = [state.from, Math.min(state.to, heights.length ? heights[heights.length - 1][0] : 0)];
+  for (const metre of ends) { low = Math.min(low, heightAt(metre)); high = Math.max(high, heightAt(metre)); }
+  for (const [position, h] of heights) {
+    if (position >= state.from && position <= state.to) { low = Math.min(low, h); high = Math.max(high, h); }
+  }
+  if (high - low < 10) { const middle = (low + high) / 2; low = middle - 5; high = middle + 5; }
   const step = niceStep(high - low, 4);
   low = Math.floor(low / step) * step;
   high = Math.ceil(high / step) * step;
   const ticks = [];
-  for (let v = low; v <= high + 1e-9; v += step) ticks.push(Math.round(v));
+  for (let v = low; v <= high + 1e-9; v += step) ticks.push(Math.round(v * 10) / 10);
   const y = valueAxis(c, scale, panel, low, high, ticks);
   if (heights.length === 0) return;
   c.beginPath();
@@ -477,7 +492,8 @@ function drawAxis(c, scale, panel) {
     const x = scale.x(m);
     c.moveTo(x, panel.top);
     c.lineTo(x, panel.top + 6);
-    c.fillText(kilometre(m), x, panel.top + 18);
+    const half = c.measureText(kilometre(m)).width / 2;
+    c.fillText(kilometre(m), Math.min(Math.max(x, half + 2), scale.right + RIGHT_MARGIN - half - 2), panel.top + 18);
   }
   c.stroke();
   c.fillText("distanza dall'inizio della linea (km)", (scale.left + scale.right) / 2, panel.top + 34);
@@ -807,7 +823,12 @@ profiles.addEventListener("mouseleave", () => {
   state.hover = null;
   draw();
 });
+function closeResults() {
+  document.getElementById("search-results").innerHTML = "";
+}
+
 document.addEventListener("keydown", (event) => {
+  if (event.key === "Escape") closeResults();
   if (event.target instanceof HTMLInputElement) return;
   const middle = (state.from + state.to) / 2;
   if (event.key === "+" || event.key === "=") zoom(0.5, middle);
@@ -817,7 +838,6 @@ document.addEventListener("keydown", (event) => {
   else if (event.key === "Home") setRange(0, TRACK_END);
   else if (event.key === "Escape") {
     state.pinned = null;
-    document.getElementById("search-results").innerHTML = "";
     draw();
   } else return;
   event.preventDefault();
@@ -851,10 +871,22 @@ document.getElementById("search").addEventListener("input", (event) => {
   if (query.trim().length >= 2) showResults(searchResults(query));
   else document.getElementById("search-results").innerHTML = "";
 });
+document.addEventListener("mousedown", (event) => {
+  if (!document.getElementById("search-form").contains(event.target)) closeResults();
+});
 window.addEventListener("resize", draw);
 
 document.getElementById("title").textContent = data.line_id + " · treno " + data.train;
 setRange(0, TRACK_END);
-// For the measurements and the tests: the first drawing is done.
-window.viewReady = performance.now();
+// For the measurements and the tests: the first drawing is done, and where
+// a metre stands on the screen.
+window.scenarioView = {
+  ready: performance.now(),
+  range: () => ({from: state.from, to: state.to}),
+  clientX: (metre) => profiles.getBoundingClientRect().left + xScale(profiles.clientWidth).x(metre),
+  clientY: (panel) => {
+    const box = panelTops()[panel];
+    return profiles.getBoundingClientRect().top + (box.top + box.bottom) / 2;
+  },
+};
 document.body.dataset.ready = "yes";
