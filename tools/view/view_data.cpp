@@ -1,10 +1,12 @@
 #include "tools/view/view_data.h"
 
-#include <bit>
+#include <algorithm>
 #include <map>
 #include <set>
+#include <span>
 #include <sstream>
 
+#include "line/curvature_classes.h"
 #include "records/kilometre_text.h"
 #include "records/slot_roles.h"
 #include "records/track_geometry.h"
@@ -19,49 +21,8 @@ namespace {
 
 using records::PlanArray;
 
-std::string base64(const std::string& bytes) {
-  static constexpr char kAlphabet[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string text;
-  text.reserve((bytes.size() + 2) / 3 * 4);
-  std::size_t i = 0;
-  for (; i + 2 < bytes.size(); i += 3) {
-    const std::uint32_t n = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16 |
-                            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1]))
-                                << 8 |
-                            static_cast<unsigned char>(bytes[i + 2]);
-    text += kAlphabet[n >> 18];
-    text += kAlphabet[(n >> 12) & 63];
-    text += kAlphabet[(n >> 6) & 63];
-    text += kAlphabet[n & 63];
-  }
-  if (i < bytes.size()) {
-    std::uint32_t n = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16;
-    if (i + 1 < bytes.size())
-      n |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
-    text += kAlphabet[n >> 18];
-    text += kAlphabet[(n >> 12) & 63];
-    text += i + 1 < bytes.size() ? kAlphabet[(n >> 6) & 63] : '=';
-    text += '=';
-  }
-  return text;
-}
-
-// A column of the plan: its values as little-endian doubles in base64, its
-// kinds as runs [kind, count, kind, count, ...].
-void plan_column(const PlanArray& plan, int column, const char* name, JsonWriter& json) {
-  const auto values = plan.values(column);
-  std::string bytes;
-  bytes.reserve(values.size() * 8);
-  for (double value : values) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    for (int shift = 0; shift < 64; shift += 8)
-      bytes += static_cast<char>((bits >> shift) & 0xFF);
-  }
-  json.key(name);
-  json.begin_object();
-  json.member("values", base64(bytes));
-  json.key("kinds");
+// The plan's kinds of one column as runs [kind, count, kind, count, ...].
+void kind_runs(const PlanArray& plan, int column, JsonWriter& json) {
   json.begin_array();
   const auto kinds = plan.kinds(column);
   for (std::size_t i = 0; i < kinds.size();) {
@@ -73,7 +34,85 @@ void plan_column(const PlanArray& plan, int column, const char* name, JsonWriter
     i = run;
   }
   json.end_array();
-  json.end_object();
+}
+
+// The curvatures a metre may turn by: straight (0), and each curve class to
+// either side, as the line compiler's walk computes them.
+std::vector<double> walk_curvatures() {
+  std::vector<double> curvatures{0.0};
+  for (const line::CurvatureClass& curvature_class : line::kCurvatureClasses) {
+    curvatures.push_back(curvature_class.per_metre);
+    curvatures.push_back(-curvature_class.per_metre);
+  }
+  return curvatures;
+}
+
+// Whether metre m's point is the one the line compiler's walk computes from
+// the two before it with curvature c (plan_geometry.h), to the last bit.
+bool walked(std::span<const double> x, std::span<const double> y, std::size_t m, double c) {
+  const double dx = x[m - 1] - x[m - 2];
+  const double dy = y[m - 1] - y[m - 2];
+  if (c == 0.0)
+    return x[m] == x[m - 1] + dx && y[m] == y[m - 1] + dy;
+  return x[m] == x[m - 1] + (dx + c * dy) && y[m] == y[m - 1] + (dy - c * dx);
+}
+
+// The plan's points, every metre, exactly and small: the file's values are
+// described as the walk that the line compiler takes, runs of metres that
+// follow from the two before them by one curvature, checked here bit for
+// bit, and every other point written out. The page repeats the same IEEE
+// double operations in the same order and gets the same values back; a
+// file not made by the compiler only has more points written out. The
+// program is an array of steps: [c, n] for n walked metres with curvature
+// c, ["p", x, y] for one point as it stands (0 and 0 for an unset element).
+void plan_program(const PlanArray& plan, JsonWriter& json) {
+  const auto x = plan.values(PlanArray::kX);
+  const auto y = plan.values(PlanArray::kY);
+  const auto x_kinds = plan.kinds(PlanArray::kX);
+  const auto y_kinds = plan.kinds(PlanArray::kY);
+  const std::vector<double> curvatures = walk_curvatures();
+  auto walkable = [&](std::size_t m) {
+    return m >= 2 && x_kinds[m] == PlanArray::Kind::kDouble &&
+           y_kinds[m] == PlanArray::Kind::kDouble && x_kinds[m - 1] != PlanArray::Kind::kUnset &&
+           y_kinds[m - 1] != PlanArray::Kind::kUnset && x_kinds[m - 2] != PlanArray::Kind::kUnset &&
+           y_kinds[m - 2] != PlanArray::Kind::kUnset;
+  };
+  json.begin_array();
+  double run_curvature = 0.0;
+  std::int64_t run_length = 0;
+  auto end_run = [&] {
+    if (run_length == 0)
+      return;
+    json.begin_array();
+    json.number(run_curvature);
+    json.number(run_length);
+    json.end_array();
+    run_length = 0;
+  };
+  for (std::size_t m = 0; m < x.size(); ++m) {
+    if (walkable(m)) {
+      if (run_length > 0 && walked(x, y, m, run_curvature)) {
+        ++run_length;
+        continue;
+      }
+      const auto found = std::find_if(curvatures.begin(), curvatures.end(),
+                                      [&](double c) { return walked(x, y, m, c); });
+      if (found != curvatures.end()) {
+        end_run();
+        run_curvature = *found;
+        run_length = 1;
+        continue;
+      }
+    }
+    end_run();
+    json.begin_array();
+    json.string("p");
+    json.number(x[m]);
+    json.number(y[m]);
+    json.end_array();
+  }
+  end_run();
+  json.end_array();
 }
 
 void steps_json(const char* name, const std::vector<Step>& steps, JsonWriter& json) {
@@ -148,13 +187,21 @@ void cells_json(const CompiledScenario& scenario, JsonWriter& json) {
   for (const std::string& name : names)
     json.string(name);
   json.end_array();
+  // Each field's values from cell 0 on, as runs [value, count, ...].
   json.key("columns");
   json.begin_object();
   for (const std::string& name : names) {
     json.key(name);
     json.begin_array();
-    for (std::int64_t value : columns[name])
-      json.number(value);
+    const std::vector<std::int64_t>& column = columns[name];
+    for (std::size_t i = 0; i < column.size();) {
+      std::size_t run = i;
+      while (run < column.size() && column[run] == column[i])
+        ++run;
+      json.number(column[i]);
+      json.number(static_cast<std::int64_t>(run - i));
+      i = run;
+    }
     json.end_array();
   }
   json.end_object();
@@ -179,21 +226,35 @@ void cells_json(const CompiledScenario& scenario, JsonWriter& json) {
   }
   json.end_object();
 
-  // Occupant fields of a free cell with no value: the same words for all.
-  json.key("free_texts");
-  json.begin_object();
-  const records::CellArray one_free(3);
-  for (const DescribedField& field : describe_cell(one_free, scenario.table, 2)) {
-    if (is_track_field(field.name))
-      continue;
-    json.key(field.name);
-    json.begin_array();
-    json.string(field.text.meaning);
-    json.string(field.text.shown);
-    json.end_array();
+  // What the occupant fields mean depends on the occupant: each set of
+  // meanings is written once, and each cell with an occupant or a value
+  // names its set and gives the values in words, field by field.
+  std::vector<std::string> occupant_fields;
+  for (const DescribedField& field : describe_cell(cells, scenario.table, 0)) {
+    if (!is_track_field(field.name))
+      occupant_fields.emplace_back(field.name);
   }
-  json.end_object();
-
+  json.key("occupant_fields");
+  json.begin_array();
+  for (const std::string& name : occupant_fields)
+    json.string(name);
+  json.end_array();
+  std::map<std::vector<std::string>, std::size_t> meaning_sets;
+  std::vector<const std::vector<std::string>*> sets_in_order;
+  auto set_of = [&](const std::vector<DescribedField>& fields) {
+    std::vector<std::string> meanings;
+    for (const DescribedField& field : fields) {
+      if (!is_track_field(field.name))
+        meanings.push_back(field.text.meaning);
+    }
+    const auto [at, added] = meaning_sets.emplace(std::move(meanings), meaning_sets.size());
+    if (added)
+      sets_in_order.push_back(&at->first);
+    return at->second;
+  };
+  // Set 0: a free cell without values, for every cell not listed.
+  const records::CellArray one_free(3);
+  set_of(describe_cell(one_free, scenario.table, 2));
   json.key("occupants");
   json.begin_object();
   for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -201,20 +262,26 @@ void cells_json(const CompiledScenario& scenario, JsonWriter& json) {
     if (cell.type == records::kFree && cell.value_a == 0 && cell.value_b == 0 &&
         cell.value_c == 0 && cell.value_d == 0 && cell.tempo == 0)
       continue;
+    const std::vector<DescribedField> fields = describe_cell(cells, scenario.table, k);
     json.key(std::to_string(k));
-    json.begin_object();
-    for (const DescribedField& field : describe_cell(cells, scenario.table, k)) {
-      if (is_track_field(field.name))
-        continue;
-      json.key(field.name);
-      json.begin_array();
-      json.string(field.text.meaning);
-      json.string(field.text.shown);
-      json.end_array();
+    json.begin_array();
+    json.number(static_cast<std::int64_t>(set_of(fields)));
+    for (const DescribedField& field : fields) {
+      if (!is_track_field(field.name))
+        json.string(field.text.shown);
     }
-    json.end_object();
+    json.end_array();
   }
   json.end_object();
+  json.key("occupant_meanings");
+  json.begin_array();
+  for (const std::vector<std::string>* meanings : sets_in_order) {
+    json.begin_array();
+    for (const std::string& meaning : *meanings)
+      json.string(meaning);
+    json.end_array();
+  }
+  json.end_array();
 }
 
 void items_json(const ScenarioView& view, const CompiledScenario& scenario, JsonWriter& json) {
@@ -350,8 +417,12 @@ std::string view_data_json(const CompiledScenario& scenario) {
   if (scenario.plan) {
     json.begin_object();
     json.member("last_metre", std::int64_t{scenario.plan->last_metre()});
-    plan_column(*scenario.plan, PlanArray::kX, "x", json);
-    plan_column(*scenario.plan, PlanArray::kY, "y", json);
+    json.key("x_kinds");
+    kind_runs(*scenario.plan, PlanArray::kX, json);
+    json.key("y_kinds");
+    kind_runs(*scenario.plan, PlanArray::kY, json);
+    json.key("points");
+    plan_program(*scenario.plan, json);
     json.end_object();
   } else {
     json.null();

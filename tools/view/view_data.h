@@ -11,10 +11,11 @@ namespace scenario::tools {
 // (tools/scenario_view.h), every field of every cell with its name, what it
 // means and its value in words (tools/cell_description.h), every non-empty
 // header slot with its role and fields (records/slot_roles.h), and the plan
-// whole, every metre's x and y as the line data file holds them (doubles
-// exactly, base64 of their little-endian bytes; kinds as runs). The page
-// thins the plan only when it draws it. The text is safe inside a script
-// element: "</" is written "<\/".
+// whole, every metre's x and y exactly as the line data file holds them
+// (kinds as runs, points as the walk of the line compiler that gives the
+// same doubles, checked bit for bit, and the points it does not give). The
+// page thins the plan only when it draws it. The text is safe inside a
+// script element: "</" is written "<\/".
 std::string view_data_json(const CompiledScenario& scenario);
 
 }  // namespace scenario::tools

@@ -4,6 +4,7 @@
 // draw. The plan is kept whole, every metre, and thinned only for drawing.
 "use strict";
 
+const SCRIPT_START = performance.now();
 const data = JSON.parse(document.getElementById("scenario-data").textContent);
 const CELL = data.metres_per_cell;
 const TRACK_END = data.track_end;
@@ -12,31 +13,61 @@ const MIN_SPAN = 200;  // metres: the narrowest stretch shown
 
 // ---- Plan: every metre's x and y, exactly as the file holds them ----------
 
-function decodeDoubles(base64) {
-  const bytes = atob(base64);
-  const buffer = new ArrayBuffer(bytes.length);
-  const view = new Uint8Array(buffer);
-  for (let i = 0; i < bytes.length; ++i) view[i] = bytes.charCodeAt(i);
-  return new Float64Array(buffer);  // little-endian, as on every host we run on
-}
-
 const KIND_NAMES = {0: "non impostato", 2: "intero a 16 bit", 5: "double"};
 
-function planColumn(column) {
+function kindRuns(flat) {
   const runs = [];
   let metre = 0;
-  for (let i = 0; i < column.kinds.length; i += 2) {
-    runs.push({start: metre, kind: column.kinds[i]});
-    metre += column.kinds[i + 1];
+  for (let i = 0; i < flat.length; i += 2) {
+    runs.push({start: metre, kind: flat[i]});
+    metre += flat[i + 1];
   }
-  return {values: decodeDoubles(column.values), runs};
+  return runs;
 }
 
-const plan = data.plan ? {
-  last: data.plan.last_metre,
-  x: planColumn(data.plan.x),
-  y: planColumn(data.plan.y),
-} : null;
+// Every metre's point from the program scenario_tool wrote: ["p", x, y] a
+// point as it stands, [c, n] n metres each following from the two before it
+// as the line compiler's walk computes them, with the same double
+// operations in the same order, so that every value is the file's own.
+function walkPlan(last, program) {
+  const X = new Float64Array(last + 1), Y = new Float64Array(last + 1);
+  let m = 0;
+  for (const step of program) {
+    if (step[0] === "p") {
+      X[m] = step[1];
+      Y[m] = step[2];
+      ++m;
+      continue;
+    }
+    const [c, count] = step;
+    let x0 = X[m - 2], y0 = Y[m - 2], x1 = X[m - 1], y1 = Y[m - 1];
+    for (let k = 0; k < count; ++k, ++m) {
+      const dx = x1 - x0;
+      const dy = y1 - y0;
+      let x, y;
+      if (c === 0) {
+        x = x1 + dx;
+        y = y1 + dy;
+      } else {
+        x = x1 + (dx + c * dy);
+        y = y1 + (dy - c * dx);
+      }
+      X[m] = x;
+      Y[m] = y;
+      x0 = x1; y0 = y1; x1 = x; y1 = y;
+    }
+  }
+  return {X, Y};
+}
+
+const plan = data.plan ? (() => {
+  const {X, Y} = walkPlan(data.plan.last_metre, data.plan.points);
+  return {
+    last: data.plan.last_metre,
+    x: {values: X, runs: kindRuns(data.plan.x_kinds)},
+    y: {values: Y, runs: kindRuns(data.plan.y_kinds)},
+  };
+})() : null;
 
 function kindAt(column, metre) {
   let low = 0, high = column.runs.length - 1;
@@ -85,6 +116,21 @@ function escapeHtml(text) {
 }
 
 // ---- What stands where ------------------------------------------------------
+
+// The cells' fields, each a column of values from cell 0 on.
+const columns = {};
+for (const name of data.fields) {
+  const runs = data.columns[name];
+  let length = 0;
+  for (let i = 1; i < runs.length; i += 2) length += runs[i];
+  const column = new Int32Array(length);
+  for (let i = 0, at = 0; i < runs.length; i += 2) {
+    column.fill(runs[i], at, at + runs[i + 1]);
+    at += runs[i + 1];
+  }
+  columns[name] = column;
+}
+const CELLS = columns.type.length;
 
 const items = data.items.map(([kind, cell, position, detail, text]) =>
   ({kind, cell, position, detail, text}));
@@ -357,8 +403,16 @@ function stepLine(c, scale, steps, y) {
   c.stroke();
 }
 
+// The line's speed limit at `metre` (the steps are in order): 0 where none.
 function limitAt(metre) {
-  for (const [start, end, v] of speedLimits) if (metre >= start && metre < end) return v;
+  let low = 0, high = speedLimits.length - 1;
+  while (low <= high) {
+    const middle = (low + high) >> 1;
+    const [start, end, v] = speedLimits[middle];
+    if (metre < start) high = middle - 1;
+    else if (metre >= end) low = middle + 1;
+    else return v;
+  }
   return 0;
 }
 
@@ -636,12 +690,17 @@ function drawPlan() {
 const inspector = document.getElementById("inspector");
 
 function fieldRows(cell) {
-  const occupant = data.occupants[cell];
+  const occupant = data.occupants[cell] || [0];
+  const meanings = data.occupant_meanings[occupant[0]];
   return data.fields.map((name) => {
-    const value = data.columns[name][cell];
+    const value = columns[name][cell];
     let text;
-    if (data.track_texts[name]) text = data.track_texts[name][value];
-    else text = (occupant && occupant[name]) || data.free_texts[name];
+    if (data.track_texts[name]) {
+      text = data.track_texts[name][value];
+    } else {
+      const at = data.occupant_fields.indexOf(name);
+      text = [meanings[at], occupant.length > 1 ? occupant[1 + at] : ""];
+    }
     const [meaning, shown] = text || ["", ""];
     return "<tr><td class=\"name\">" + escapeHtml(name) + "</td><td class=\"value\">" + value +
         "</td><td>" + escapeHtml(meaning) + (shown ? ": <b>" + escapeHtml(shown) + "</b>" : "") + "</td></tr>";
@@ -680,12 +739,12 @@ function inspect(target) {
   html += "<p>Cella " + cell + " (da km " + kilometre(start) + " a km " + kilometre(start + CELL) + ")";
   if (target.metre > LINE_LENGTH) html += ", nella coda oltre la fine della linea";
   html += "</p>";
-  if (cell >= 0 && cell < data.columns.type.length) html += "<table>" + fieldRows(cell) + "</table>";
+  if (cell >= 0 && cell < CELLS) html += "<table>" + fieldRows(cell) + "</table>";
   else html += "<p>Fuori dalle celle.</p>";
   if (target.slot !== undefined) html += slotSection(target.slot);
-  else if (cell >= 0 && cell < data.columns.type.length) {
-    const type = data.columns.type[cell];
-    if (type === 10 || type === 14) html += slotSection(data.columns.value_a[cell]);
+  else if (cell >= 0 && cell < CELLS) {
+    const type = columns.type[cell];
+    if (type === 10 || type === 14) html += slotSection(columns.value_a[cell]);
   }
   html += planSection(target.metre);
   inspector.innerHTML = html;
@@ -882,6 +941,7 @@ setRange(0, TRACK_END);
 // a metre stands on the screen.
 window.scenarioView = {
   ready: performance.now(),
+  scriptStart: SCRIPT_START,
   range: () => ({from: state.from, to: state.to}),
   clientX: (metre) => profiles.getBoundingClientRect().left + xScale(profiles.clientWidth).x(metre),
   clientY: (panel) => {
