@@ -10,7 +10,8 @@ const path = require("path");
 const SCENARIOS = path.join(__dirname, "scenarios");
 
 function runTool(tool, args, folder) {
-  return execFileSync(tool, args, {cwd: folder, encoding: "utf8", stdio: ["ignore", "pipe", "pipe"]});
+  return execFileSync(tool, args, {cwd: folder, encoding: "utf8", stdio: ["ignore", "pipe", "pipe"],
+                                   maxBuffer: 256 * 1024 * 1024});
 }
 
 // Compiles the scenario `lineId`/`train` into `folder`/out and returns

@@ -11,7 +11,7 @@ const fs = require("fs");
 const os = require("os");
 const path = require("path");
 const {startChromium} = require("./chromium");
-const {compileScenario, draw} = require("./scenarios");
+const {compileScenario, draw, runTool} = require("./scenarios");
 const {Checks} = require("./check");
 
 const [tool, artifacts] = process.argv.slice(2);
@@ -69,6 +69,24 @@ async function main() {
     // The whole track at first, the 7000 m tail included.
     let shown = await range(page);
     checks.that(shown.from === 0 && shown.to === 104050, "the whole track first: " + JSON.stringify(shown));
+
+    // Every metre of the plan the page holds is the line data file's own, to
+    // the last bit, as dump reads it.
+    const dumped = JSON.parse(runTool(tool, ["dump", "--all", "--json",
+                                             path.join(scenario.folder, "Velbrio_Dolvena_linea.dat")], work));
+    const mismatches = await page.evaluate((points) => {
+      const wrong = [];
+      for (const point of points) {
+        const x = point.x === null ? 0 : point.x, y = point.y === null ? 0 : point.y;
+        if (!Object.is(plan.x.values[point.metre], x) || !Object.is(plan.y.values[point.metre], y) ||
+            KIND_NAMES[kindAt(plan.x, point.metre)] === undefined) {
+          wrong.push(point.metre);
+        }
+      }
+      return {wrong: wrong.slice(0, 10), count: wrong.length, metres: plan.last + 1};
+    }, dumped.points);
+    checks.that(mismatches.count === 0 && mismatches.metres === dumped.points.length,
+                "the page's plan is the file's, metre by metre: " + JSON.stringify(mismatches));
 
     // A typed stretch: 500 m around the main signal at 15+150 (cell 304).
     await showStretch(page, "14+900", "15+400");
@@ -143,7 +161,8 @@ async function main() {
     await page.keyboard.press("Escape");
 
     // The picture for the documents: a stretch of 2 km with the signal pinned.
-    await showStretch(page, "14+000", "16+000");
+    await page.$eval("#search", (input) => { input.value = ""; });
+    await showStretch(page, "14+000", "16+500");
     const pinned = await pointAt(page, 15150, "signals");
     await page.mouse.click(pinned.x, pinned.y);
     await page.mouse.move(pinned.x, pinned.y + 400);

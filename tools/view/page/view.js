@@ -337,10 +337,17 @@ function drawHeight(c, scale, panel) {
   for (let v = low; v <= high + 1e-9; v += step) ticks.push(Math.round(v * 10) / 10);
   const y = valueAxis(c, scale, panel, low, high, ticks);
   if (heights.length === 0) return;
+  // The heights of the stretch in view, from its start to its end or to the
+  // line's end.
+  const last = Math.min(state.to, heights[heights.length - 1][0]);
+  if (last <= state.from) return;
+  const points = [[state.from, heightAt(state.from)]];
+  for (const [position, h] of heights) if (position > state.from && position < last) points.push([position, h]);
+  points.push([last, heightAt(last)]);
   c.beginPath();
-  c.moveTo(clampX(scale, scale.x(heights[0][0])), y(low));
-  for (const [position, h] of heights) c.lineTo(clampX(scale, scale.x(position)), y(h));
-  c.lineTo(clampX(scale, scale.x(heights[heights.length - 1][0])), y(low));
+  c.moveTo(scale.x(state.from), y(low));
+  for (const [position, h] of points) c.lineTo(scale.x(position), y(h));
+  c.lineTo(scale.x(last), y(low));
   c.closePath();
   c.fillStyle = "#e6d5bd";
   c.fill();
@@ -569,7 +576,7 @@ function drawProfiles() {
     if (panel.name !== "axis" && panel.name !== "stations") {
       drawPanelFrame(c, scale, box);
       c.beginPath();
-      c.rect(scale.left - 60, box.top, scale.right - scale.left + 60, box.bottom - box.top + 1);
+      c.rect(scale.left - 60, box.top - 6, scale.right - scale.left + 60, box.bottom - box.top + 7);
       c.clip();
     }
     DRAWERS[panel.name](c, scale, box);
