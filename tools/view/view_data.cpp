@@ -1,6 +1,7 @@
 #include "tools/view/view_data.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <span>
@@ -57,6 +58,15 @@ bool walked(std::span<const double> x, std::span<const double> y, std::size_t m,
   return x[m] == x[m - 1] + (dx + c * dy) && y[m] == y[m - 1] + (dy - c * dx);
 }
 
+// One coordinate as it stands: JSON has no NaN or infinity, so those go as
+// the words JavaScript reads back with Number().
+void point_coordinate(double value, JsonWriter& json) {
+  if (std::isfinite(value))
+    json.number(value);
+  else
+    json.string(std::isnan(value) ? "NaN" : value > 0 ? "Infinity" : "-Infinity");
+}
+
 // The plan's points, every metre, exactly and small: the file's values are
 // described as the walk that the line compiler takes, runs of metres that
 // follow from the two before them by one curvature, checked here bit for
@@ -64,7 +74,8 @@ bool walked(std::span<const double> x, std::span<const double> y, std::size_t m,
 // double operations in the same order and gets the same values back; a
 // file not made by the compiler only has more points written out. The
 // program is an array of steps: [c, n] for n walked metres with curvature
-// c, ["p", x, y] for one point as it stands (0 and 0 for an unset element).
+// c, ["p", x, y] for one point as it stands (0 and 0 for an unset element;
+// "NaN", "Infinity" or "-Infinity" for a value JSON cannot hold).
 void plan_program(const PlanArray& plan, JsonWriter& json) {
   const auto x = plan.values(PlanArray::kX);
   const auto y = plan.values(PlanArray::kY);
@@ -107,8 +118,8 @@ void plan_program(const PlanArray& plan, JsonWriter& json) {
     end_run();
     json.begin_array();
     json.string("p");
-    json.number(x[m]);
-    json.number(y[m]);
+    point_coordinate(x[m], json);
+    point_coordinate(y[m], json);
     json.end_array();
   }
   end_run();

@@ -26,7 +26,7 @@ function kindRuns(flat) {
 }
 
 // Every metre's point from the program scenario_tool wrote: ["p", x, y] a
-// point as it stands, [c, n] n metres each following from the two before it
+// point as it stands ("NaN" and the infinities as words), [c, n] n metres each following from the two before it
 // as the line compiler's walk computes them, with the same double
 // operations in the same order, so that every value is the file's own.
 function walkPlan(last, program) {
@@ -34,8 +34,8 @@ function walkPlan(last, program) {
   let m = 0;
   for (const step of program) {
     if (step[0] === "p") {
-      X[m] = step[1];
-      Y[m] = step[2];
+      X[m] = Number(step[1]);
+      Y[m] = Number(step[2]);
       ++m;
       continue;
     }
