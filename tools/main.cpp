@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
   // come in the user's language and character set. Only those two
   // categories follow the environment: numbers keep the C locale's decimal
   // point, and nothing the tool compiles or writes depends on either.
+#ifdef LC_MESSAGES  // not on Windows, whose messages follow the system's language
   std::setlocale(LC_MESSAGES, "");
+#endif
   std::setlocale(LC_CTYPE, "");
   const std::vector<std::string> args(argv + 1, argv + argc);
   return scenario::tools::run_tool(args, std::cout, std::cerr);
