@@ -20,6 +20,17 @@ const checks = new Checks("plot_layout");
 // Texts touching by less than this much, in pixels, are rounding.
 const TOLERANCE = 0.5;
 
+// Texts each picture must show: what stands in the tail beyond the line's
+// length is drawn as well.
+const EXPECTED = {
+  Brevissima_9: ["DEPOSITO LOCOMOTIVE OLTRE LA FINE DELLA LINEA",
+                 "DEPOSITO LOCOMOTIVE · DI SAN GIOVANNI IN PERSICETO · Km 8+900", "GAMMA SCALO",
+                 "4 stazioni, 1 segnale, 0 rallentamenti", "0 indicatori di velocità, 2 cartelli con testo"],
+  Corta_Nomi_7: ["STAZIONE CENTRALE DI SANTA MARIA ALTA", "GAMMA SCALO MERCI DI PONENTE",
+                 "2 stazioni, 2 segnali, 1 rallentamento", "1 indicatore di velocità, 1 cartello con testo"],
+  Velbrio_Dolvena_30527: ["VELBRIO S.M.N.", "DOLVENA C.LE", "GALLERIA · M.SIVELLO · Km 18+510"],
+};
+
 async function textBoxes(page) {
   return page.evaluate(() => {
     const svg = document.documentElement;
@@ -49,6 +60,9 @@ async function checkPicture(page, svg, name) {
   checks.that(font.startsWith("\"DejaVu Sans\"") || font.startsWith("DejaVu Sans"),
               name + ": the texts name DejaVu Sans first: " + font);
   checks.that(texts.length > 50, name + ": the picture has its texts (" + texts.length + ")");
+  for (const wanted of EXPECTED[name] || []) {
+    checks.that(texts.some((box) => box.text === wanted), name + ": the picture shows \"" + wanted + "\"");
+  }
   for (const box of texts) {
     checks.that(box.left >= -TOLERANCE && box.top >= -TOLERANCE && box.right <= width + TOLERANCE &&
                 box.bottom <= height + TOLERANCE,
