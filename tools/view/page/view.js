@@ -566,8 +566,47 @@ const DRAWERS = {
   boards: drawBoards, terrain: drawTerrain, axis: drawAxis,
 };
 
+// What a canvas shows of the stretch in view, kept as a picture while the
+// stretch and the size stay the same, so that moving the pointer redraws
+// only its mark.
+function cachedBase(canvas, cache, drawBase) {
+  const ratio = window.devicePixelRatio || 1;
+  const width = canvas.clientWidth, height = canvas.clientHeight;
+  const key = [state.from, state.to, width, height, ratio].join(" ");
+  if (cache.key !== key) {
+    cache.canvas.width = Math.round(width * ratio);
+    cache.canvas.height = Math.round(height * ratio);
+    const c = cache.canvas.getContext("2d");
+    c.setTransform(ratio, 0, 0, ratio, 0, 0);
+    drawBase(c, width, height);
+    cache.key = key;
+  }
+  const {context} = prepareCanvas(canvas);
+  context.setTransform(1, 0, 0, 1, 0, 0);
+  context.drawImage(cache.canvas, 0, 0);
+  context.setTransform(ratio, 0, 0, ratio, 0, 0);
+  return {context, width, height};
+}
+
+const profileCache = {key: null, canvas: document.createElement("canvas")};
+
 function drawProfiles() {
-  const {context: c, width} = prepareCanvas(profiles);
+  const {context: c, width} = cachedBase(profiles, profileCache, drawProfileBase);
+  const scale = xScale(width);
+  const tops = panelTops();
+  const top = tops.height.top, bottom = tops.terrain.bottom;
+  const marked = state.pinned || state.hover;
+  if (marked) {
+    const x = scale.x(marked.metre);
+    c.strokeStyle = state.pinned ? "#c62828" : "#1e88e5";
+    c.beginPath();
+    c.moveTo(x + 0.5, top);
+    c.lineTo(x + 0.5, bottom);
+    c.stroke();
+  }
+}
+
+function drawProfileBase(c, width) {
   const scale = xScale(width);
   const tops = panelTops();
   for (const panel of PANELS) {
@@ -582,17 +621,7 @@ function drawProfiles() {
     DRAWERS[panel.name](c, scale, box);
     c.restore();
   }
-  const top = tops.height.top, bottom = tops.terrain.bottom;
-  drawTail(c, scale, top, bottom);
-  const marked = state.pinned || state.hover;
-  if (marked) {
-    const x = scale.x(marked.metre);
-    c.strokeStyle = state.pinned ? "#c62828" : "#1e88e5";
-    c.beginPath();
-    c.moveTo(x + 0.5, top);
-    c.lineTo(x + 0.5, bottom);
-    c.stroke();
-  }
+  drawTail(c, scale, tops.height.top, tops.terrain.bottom);
 }
 
 // ---- Plan view --------------------------------------------------------------
@@ -609,8 +638,24 @@ function planPoints(from, to, most) {
   return points;
 }
 
+const planCache = {key: null, canvas: document.createElement("canvas"), map: null};
+
 function drawPlan() {
-  const {context: c, width, height} = prepareCanvas(planCanvas);
+  const {context: c} = cachedBase(planCanvas, planCache, drawPlanBase);
+  const marked = state.pinned || state.hover;
+  if (marked && planCache.map && planSet(Math.round(marked.metre))) {
+    const m = Math.round(marked.metre);
+    c.fillStyle = "#c62828";
+    c.beginPath();
+    c.arc(planCache.map.px(plan.x.values[m]), planCache.map.py(plan.y.values[m]), 5, 0, 2 * Math.PI);
+    c.fill();
+  }
+}
+
+// The plan of the stretch in view; keeps in planCache.map how plan
+// metres map onto the canvas.
+function drawPlanBase(c, width, height) {
+  planCache.map = null;
   const caption = document.getElementById("plan-caption");
   if (!plan || planLast < 0) {
     c.fillStyle = "#666";
@@ -669,14 +714,7 @@ function drawPlan() {
     c.fillStyle = "#222";
     c.fillText(station.name, box.left, y - 4);
   }
-  const marked = state.pinned || state.hover;
-  if (marked && planSet(Math.round(marked.metre))) {
-    const m = Math.round(marked.metre);
-    c.fillStyle = "#c62828";
-    c.beginPath();
-    c.arc(px(X[m]), py(Y[m]), 5, 0, 2 * Math.PI);
-    c.fill();
-  }
+  planCache.map = {px, py};
   // North arrow.
   c.fillStyle = "#333";
   c.beginPath();
