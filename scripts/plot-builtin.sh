@@ -19,8 +19,8 @@ svg="$folder/Velbrio_Dolvena_30527.svg"
 echo "$svg"
 if [ "${1:-}" = "--screenshot" ]; then
   # The page as large as the drawing: its width and height from the SVG.
-  width=$(grep -o 'width="[0-9.]*"' "$svg" | head -1 | tr -dc '0-9.')
-  height=$(grep -o 'height="[0-9.]*"' "$svg" | head -1 | tr -dc '0-9.')
+  width=$(grep -m1 -o 'width="[0-9.]*"' "$svg" | head -1 | tr -dc '0-9.')
+  height=$(grep -m1 -o 'height="[0-9.]*"' "$svg" | head -1 | tr -dc '0-9.')
   profile=$(mktemp -d)
   chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \

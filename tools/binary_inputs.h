@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,5 +43,25 @@ records::PlanArray decode_plan(const std::string& path, std::string_view bytes);
 records::HeaderTable read_table_file(const std::string& path);
 records::CellArray read_cell_file(const std::string& path);
 records::PlanArray read_line_data_file(const std::string& path);
+
+// Prints on `warnings` one line "scenario_tool: PATH: avviso: ..." for each
+// column of `plan` that departs from the shape the line compiler writes
+// (records::compiled_shape_departures): a file cut short or lengthened
+// decodes, and the author is told.
+void warn_about_plan_shape(const std::string& path, const records::PlanArray& plan,
+                           std::ostream& warnings);
+
+// The binary files of a compiled scenario, as the simulator loads them.
+struct CompiledScenario {
+  records::HeaderTable table;
+  records::CellArray cells;
+  std::optional<records::PlanArray> plan;  // none when compiled without line data
+};
+
+// Reads the scenario `line_id`/`train` compiled in `folder`, by the
+// installer's file names; a missing line data file leaves no plan, one of
+// an odd shape is warned about on `warnings`. Throws as the readers above.
+CompiledScenario read_compiled_scenario(const std::string& folder, const std::string& line_id,
+                                        const std::string& train, std::ostream& warnings);
 
 }  // namespace scenario::tools

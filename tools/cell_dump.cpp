@@ -1,7 +1,10 @@
 #include "tools/cell_dump.h"
 
+#include <algorithm>
+
 #include "records/kilometre_text.h"
 #include "records/track_geometry.h"
+#include "tools/cell_description.h"
 #include "tools/display_text.h"
 #include "tools/record_fields.h"
 
@@ -11,22 +14,28 @@ namespace {
 // The raw value, and what it means where the field is a scaled one.
 std::string shown_value(std::string_view field, std::int64_t value) {
   std::string shown = std::to_string(value);
-  if (field == "speed_limit")
-    shown += " (" + std::to_string(value * 5) + " km/h)";
-  if (field == "gradient")
-    shown += " (" + std::string(value >= 100 ? "+" : "") + std::to_string(value - 100) + " ‰)";
+  if (field == "speed_limit" || field == "gradient")
+    shown += " (" + describe_track_field(field, value).shown + ")";
   return shown;
 }
 
 }  // namespace
 
-void list_cells(const records::CellArray& cells, std::ostream& out) {
+void list_cells(const records::CellArray& cells, bool all, std::ostream& out) {
+  const auto empty =
+      static_cast<std::size_t>(std::count(cells.begin(), cells.end(), records::CellRecord{}));
   out << "celle da 0 a " << cells.size() - 1 << " (cella k: da km k × " << records::kMetresPerCell
-      << " m; i campi non elencati "
-      << "valgono 0)\n";
+      << " m; i campi non elencati valgono 0";
+  if (!all && empty > 0) {
+    out << "; " << empty << (empty == 1 ? " cella vuota non elencata" : " celle vuote non elencate")
+        << ", --all elenca anche " << (empty == 1 ? "quella" : "quelle");
+  }
+  out << ")\n";
   const std::size_t index_width = std::to_string(cells.size() - 1).size();
   for (std::size_t index = 0; index < cells.size(); ++index) {
     const records::CellRecord& cell = cells[index];
+    if (!all && cell == records::CellRecord{})
+      continue;
     std::string line =
         "cella " + std::string(index_width - std::to_string(index).size(), ' ') +
         std::to_string(index) + "  km " +

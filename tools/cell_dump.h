@@ -7,9 +7,11 @@
 
 namespace scenario::tools {
 
-// Every cell: index, kilometre, occupant named, the non-zero fields (speed
-// limit in km/h and gradient in per mille beside their raw values).
-void list_cells(const records::CellArray& cells, std::ostream& out);
+// The cells: index, kilometre, occupant named, the non-zero fields (speed
+// limit in km/h and gradient in per mille beside their raw values). Cells
+// whose every field is 0 are left out, and counted in the heading, unless
+// `all`.
+void list_cells(const records::CellArray& cells, bool all, std::ostream& out);
 
 // Every cell with every field, as the members of a JSON object ("cells").
 void cells_json(const records::CellArray& cells, JsonWriter& json);

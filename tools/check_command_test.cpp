@@ -663,7 +663,7 @@ TEST(CheckCommand, ATextSavedAsUtf8IsToldAndConverted) {
   EXPECT_EQ(refused.status, kExitUsageOrFile);
   EXPECT_EQ(refused.out, "");
   EXPECT_EQ(refused.err,
-            "scenario_tool: corsa.txt:5:70: \"✓\": il carattere U+2713 non esiste in "
+            "scenario_tool: corsa.txt:5:70: \"✓\": il carattere U+2713 non ha forma in "
             "Windows-1252\n");
 }
 

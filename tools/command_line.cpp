@@ -73,4 +73,13 @@ std::string CommandLine::required(const std::string& option) const {
   return *found;
 }
 
+std::string CommandLine::required_output(std::string_view extension) const {
+  const std::string output = required("-o");
+  if (!output.ends_with(extension) || output.size() == extension.size()) {
+    throw UsageError(command_ + ": -o vuole un nome di file che finisce in " +
+                     std::string(extension) + ", non " + output);
+  }
+  return output;
+}
+
 }  // namespace scenario::tools

@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scenario::tools {
@@ -40,6 +41,10 @@ class CommandLine {
   std::optional<std::string> value(const std::string& option) const;
   // The value of an option the command cannot do without.
   std::string required(const std::string& option) const;
+  // The file named by -o, refused unless it ends in `extension` (".svg"):
+  // a picture never lands under a name another program opens as something
+  // else, nor over an author's text.
+  std::string required_output(std::string_view extension) const;
 
  private:
   std::string command_;

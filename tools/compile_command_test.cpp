@@ -167,7 +167,14 @@ TEST(CompileCommand, RefusesWhatItCannotCompileWithoutTouchingAnything) {
       {{"compile", l, r, "--line-id", "a/b", "--train", "1"},
        "scenario_tool: compile: --line-id non può contenere / o \\: a/b\n"},
       {{"compile", l, r, "--line-id", "Ω", "--train", "1"},
-       "scenario_tool: compile: --line-id non rappresentabile in Windows-1252: Ω ("},
+       "scenario_tool: compile: --line-id non rappresentabile in Windows-1252: Ω (il carattere "
+       "U+03A9 non ha forma in Windows-1252)\n"},
+      {{"compile", l, r, "--line-id", "P", "--train", "1✓"},
+       "scenario_tool: compile: --train non rappresentabile in Windows-1252: 1✓ (il carattere "
+       "U+2713 non ha forma in Windows-1252)\n"},
+      {{"compile", l, r, "--line-id", "P", "--train", "\xF0\x9F\x9A\x82"},
+       "scenario_tool: compile: --train non rappresentabile in Windows-1252: \xF0\x9F\x9A\x82 (il "
+       "carattere U+1F682 non ha forma in Windows-1252)\n"},
       {{"compile", l, r, "--line-id", "P", "--train", ""},
        "scenario_tool: compile: --train vuoto\n"},
       {{"compile", l, r, "--line-id", "P", "--train", "1", "--colore", "x"},

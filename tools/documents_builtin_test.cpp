@@ -51,7 +51,7 @@ StationCells station_cells(const std::string& row) {
 class BuiltInDocuments : public ::testing::Test {
  protected:
   void SetUp() override {
-    write_builtin_texts(texts.path().string());
+    write_builtin_texts(texts.path().string(), false);
     docs::dati_rallentamenti(installer.file("rallentamenti.txt"));
     docs::dati_scheda(installer.file("scheda_treno.txt"));
     const ToolRun result =

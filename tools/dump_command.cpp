@@ -60,7 +60,7 @@ FileKind kind_from_name(const std::string& path) {
                    " non si capisce il tipo di file; indicarlo con --kind table|cells|plan");
 }
 
-int run_dump(std::span<const std::string> args, std::ostream& out) {
+int run_dump(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const CommandLine command(
       {.name = "dump", .options = {{"--kind"}}, .flags = {"--all", "--json"}, .arguments = 1},
       args);
@@ -77,6 +77,8 @@ int run_dump(std::span<const std::string> args, std::ostream& out) {
     contents = decode_cells(path, bytes);
   else
     contents = decode_plan(path, bytes);
+  if (const auto* plan = std::get_if<records::PlanArray>(&contents))
+    warn_about_plan_shape(path, *plan, err);
 
   if (command.has("--json")) {
     JsonWriter json(out);
@@ -98,7 +100,7 @@ int run_dump(std::span<const std::string> args, std::ostream& out) {
   if (const auto* table = std::get_if<records::HeaderTable>(&contents))
     list_table(*table, out);
   else if (const auto* cells = std::get_if<records::CellArray>(&contents))
-    list_cells(*cells, out);
+    list_cells(*cells, all, out);
   else
     list_plan(std::get<records::PlanArray>(contents), all, out);
   return kExitOk;

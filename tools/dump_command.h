@@ -16,6 +16,6 @@ FileKind kind_from_name(const std::string& path);
 
 // `dump FILE [--kind table|cells|plan] [--all] [--json]`. Throws
 // UsageError, platform::FileError and FileDecodeError.
-int run_dump(std::span<const std::string> args, std::ostream& out);
+int run_dump(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario::tools

@@ -81,18 +81,35 @@ TEST(DumpCommand, ListsCellsWithTheirKilometreTypeAndNonZeroFields) {
   TempFolder folder;
   const std::string path = folder.file("x.dat");
   write_bytes(path, cells_bytes(three_cells()));
+  const std::string cell_1 =
+      "cella 1  km 0+050    libera                        value_a 5121  "
+      "value_b 2458  speed_limit 6 (30 km/h)  gradient 102 (+2 ‰)\n";
+  const std::string cell_2 =
+      "cella 2  km 0+100    segnale                       value_a 22  "
+      "value_d 18  tempo 230  speed_limit 32 (160 km/h)  gradient 95 (-5 ‰)\n";
+  // Cell 0 has every field 0: listed with --all only.
   const ToolRun run = run_tool_here({"dump", path});
   EXPECT_EQ(run.status, kExitOk);
   EXPECT_EQ(run.out, "file delle celle: " + path +
                          " (45 byte)\n"
                          "celle da 0 a 2 (cella k: da km k × 50 m; i campi non elencati valgono "
-                         "0)\n"
-                         "cella 0  km 0+000    libera\n"
-                         "cella 1  km 0+050    libera                        value_a 5121  "
-                         "value_b 2458  speed_limit 6 (30 km/h)  gradient 102 (+2 ‰)\n"
-                         "cella 2  km 0+100    segnale                       value_a 22  "
-                         "value_d 18  tempo 230  speed_limit 32 (160 km/h)  gradient 95 (-5 ‰)\n");
+                         "0; 1 cella vuota non elencata, --all elenca anche quella)\n" +
+                         cell_1 + cell_2);
   EXPECT_EQ(run.err, "");
+  const ToolRun all = run_tool_here({"dump", path, "--all"});
+  EXPECT_EQ(all.out, "file delle celle: " + path +
+                         " (45 byte)\n"
+                         "celle da 0 a 2 (cella k: da km k × 50 m; i campi non elencati valgono "
+                         "0)\n"
+                         "cella 0  km 0+000    libera\n" +
+                         cell_1 + cell_2);
+  records::CellArray empty(4);
+  write_bytes(path, cells_bytes(empty));
+  EXPECT_EQ(run_tool_here({"dump", path}).out,
+            "file delle celle: " + path +
+                " (60 byte)\n"
+                "celle da 0 a 3 (cella k: da km k × 50 m; i campi non elencati valgono 0; 4 "
+                "celle vuote non elencate, --all elenca anche quelle)\n");
 }
 
 TEST(DumpCommand, ListsTheNonEmptySlotsWithFieldNamesAndMeanings) {
@@ -274,6 +291,41 @@ TEST(DumpCommand, RefusesTruncatedFilesAndTrailingBytesSayingWhereAndWhy) {
       EXPECT_EQ(run.out, "");
       EXPECT_EQ(run.err, "scenario_tool: " + path + ": " + c.reason + "\n");
     }
+  }
+}
+
+// A line data file of the shape the compiler writes: metres 0 and 1 16-bit
+// integers, then doubles, the last two metres unset; here metres 0 to 4.
+const char kCompiledShapePlan[] =
+    "02 00 00 00  02 00 00 00  05 00 00 00 00 00 00 00 e0 3f  00 00  00 00"   // x
+    "02 00 00 00  02 00 01 00  05 00 00 00 00 00 00 00 00 40  00 00  00 00";  // y
+
+TEST(DumpCommand, WarnsWhenTheLineDataDepartFromTheShapeTheCompilerWrites) {
+  TempFolder folder;
+  const std::string path = folder.file("P_linea.dat");
+  const std::string whole = scenario::testing::hex_bytes(kCompiledShapePlan);
+  write_bytes(path, whole);
+  const ToolRun compiled = run_tool_here({"dump", path});
+  EXPECT_EQ(compiled.status, kExitOk);
+  EXPECT_EQ(compiled.err, "");
+  // Cut short by 4 bytes, the last two unset elements: the file still
+  // decodes, as columns of 4 metres shifted by one element.
+  write_bytes(path, whole.substr(0, whole.size() - 4));
+  const std::string warnings =
+      "scenario_tool: " + path +
+      ": avviso: colonna x: 1 metro su 4 fuori dalla forma che scrive il compilatore (metri 0 "
+      "e 1 interi a 16 bit, poi double, gli ultimi due non impostati), il primo è il metro 2: "
+      "double invece di non impostato; il file può essere tagliato o allungato\n"
+      "scenario_tool: " +
+      path +
+      ": avviso: colonna y: 3 metri su 4 fuori dalla forma che scrive il compilatore (metri 0 "
+      "e 1 interi a 16 bit, poi double, gli ultimi due non impostati), il primo è il metro 0: "
+      "non impostato invece di intero a 16 bit; il file può essere tagliato o allungato\n";
+  for (const char* json : {"--all", "--json"}) {
+    const ToolRun cut = run_tool_here({"dump", path, json});
+    EXPECT_EQ(cut.status, kExitOk);
+    EXPECT_EQ(cut.err, warnings);
+    EXPECT_NE(cut.out, "");
   }
 }
 

@@ -6,11 +6,12 @@ std::string_view help_text() {
   return R"(scenario_tool: strumenti per chi scrive scenari (una linea e una corsa).
 
 Uso:
-  scenario_tool texts CARTELLA
+  scenario_tool texts CARTELLA [--force]
       Scrive nella CARTELLA (creata se manca) i testi di descrizione della
       linea e della corsa predefinite, Velbrio_Dolvena_linea.txt e
       Velbrio_Dolvena_30527-.txt, come li scrive l'installatore: un esempio
-      funzionante da cui partire.
+      funzionante da cui partire. Se uno dei due c'è già non scrive niente,
+      a meno di --force, che li sovrascrive.
 
   scenario_tool check TESTO_LINEA TESTO_CORSA [--line-id ID --train NUMERO]
                 [--json] [--encoding cp1252|utf-8]
@@ -51,7 +52,7 @@ Uso:
   scenario_tool documents TESTO_LINEA TESTO_CORSA --line-id ID --train NUMERO
                 [--out CARTELLA] [--notes FILE] [--classification TESTO]
                 [--blocked-mass TESTO] [--rank LETTERA] [--legend-note TESTO]
-                [--encoding utf-8|windows-1252] [--json]
+                [--encoding cp1252|utf-8] [--json]
       Compila i due testi come compile (senza scrivere i file binari) e
       scrive nella CARTELLA (predefinita: quella corrente; creata se manca)
       i documenti per il macchinista, ricavati dalla corsa compilata nelle
@@ -84,13 +85,35 @@ Uso:
       pianta della linea (nord in alto, scale uguali, stazioni) dai dati di
       linea e, lungo i chilometri, il profilo altimetrico, la pendenza, i
       limiti di velocità, le stazioni, i segnali, i rallentamenti, i
-      cartelli e le gallerie.
+      cartelli e le gallerie, la curvatura e l'aderenza; gli oggetti oltre
+      la lunghezza della linea nella coda ombreggiata. Il nome del file
+      deve finire in .svg.
+
+  scenario_tool view CARTELLA --line-id ID --train NUMERO -o FILE.html
+      Scrive una pagina HTML a sé (nessun file esterno, nessuna rete) da
+      aprire nel browser: quello che mostra plot, da ingrandire fino a
+      poche centinaia di metri (rotella, trascinamento, tasti + - frecce,
+      o un tratto scritto come 12+000 13+500), con la pianta che segue il
+      tratto visto. Indicando o facendo clic su un punto mostra il
+      chilometro, la cella con ogni campo, il suo nome e il significato,
+      lo slot di una stazione o di un testo di cartello e le coordinate
+      della pianta in quel metro. Cerca stazioni, testi di cartello e
+      chilometri ("12+350").
 
   scenario_tool codes
       Elenca tutti i codici di errore con il loro significato.
 
   scenario_tool --help
       Questo testo.
+
+  scenario_tool --version
+      La versione del programma.
+
+ID e NUMERO (--line-id, --train) sono l'identificatore della linea e il
+numero del treno con cui sono nominati i file, come nei nomi dei testi
+ID_linea.txt e ID_NUMERO-.txt: per lo scenario predefinito Velbrio_Dolvena e
+30527. Sono testi qualsiasi, non vuoti, senza / né \ e scritti con i soli
+caratteri di Windows-1252; anche NUMERO può contenere lettere.
 
 Stato di uscita:
   0  fatto, nessun errore registrato

@@ -199,9 +199,9 @@ void draw_labels(const std::vector<PlanLabel>& labels, const Box& inner,
       canvas.line(anchors[i].x, anchors[i].y, lx, ly, style::kLeader);
   }
   for (std::size_t i = 0; i < labels.size(); ++i) {
-    // text_box puts 0.8 of the size above the baseline.
-    canvas.text(corners[i].x + 1, corners[i].y + 0.8 * labels[i].style.size, labels[i].text,
-                labels[i].style);
+    // The baseline stands as far below the box's top as text_box puts it.
+    const double ascent = -text_box(0, 0, labels[i].text, labels[i].style).top;
+    canvas.text(corners[i].x + 1, corners[i].y + ascent, labels[i].text, labels[i].style);
   }
 }
 

@@ -1,6 +1,5 @@
 #include "tools/plot_command.h"
 
-#include "app/file_names.h"
 #include "platform/files.h"
 #include "tools/binary_inputs.h"
 #include "tools/command_line.h"
@@ -9,22 +8,17 @@
 
 namespace scenario::tools {
 
-int run_plot(std::span<const std::string> args, std::ostream& out) {
+int run_plot(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const CommandLine command({.name = "plot",
                              .options = {{"--line-id"}, {"--train"}, {"-o", "--output"}},
                              .flags = {},
                              .arguments = 1},
                             args);
-  const std::string output = command.required("-o");
-  const app::ScenarioFileNames names = app::scenario_file_names(
-      command.arguments()[0], command.required("--line-id"), command.required("--train"));
-  std::optional<records::PlanArray> plan;
+  const std::string output = command.required_output(".svg");
+  CompiledScenario scenario = read_compiled_scenario(
+      command.arguments()[0], command.required("--line-id"), command.required("--train"), err);
   // A scenario compiled without line data has no plan: the picture says so.
-  if (platform::file_exists(names.line_data))
-    plan = read_line_data_file(names.line_data);
-  const records::HeaderTable table = read_table_file(names.scenario_table);
-  const records::CellArray cells = read_cell_file(names.cell_file);
-  const ScenarioView view = scenario_view(table, cells, std::move(plan));
+  const ScenarioView view = scenario_view(scenario.table, scenario.cells, std::move(scenario.plan));
   const std::string svg = plot_scenario(view).document();
   platform::replace_file(output, [&](platform::OutputFile& file) { file.write(svg); });
   out << "scritto " << output << '\n';

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "records/track_geometry.h"
 #include "tools/plot_style.h"
 
 namespace scenario::tools {
@@ -17,6 +18,11 @@ std::string kilometres(double metres) {
   std::string text = buffer;
   std::replace(text.begin(), text.end(), '.', ',');
   return text + " km";
+}
+
+// "1 stazione", "2 stazioni".
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
 std::vector<std::string> facts(const ScenarioView& view) {
@@ -36,12 +42,13 @@ std::vector<std::string> facts(const ScenarioView& view) {
   }
   return {
       "Lunghezza della linea: " + kilometres(static_cast<double>(view.line_length)),
-      std::to_string(view.stations.size()) + " stazioni, " + std::to_string(view.signals.size()) +
-          " segnali, " + std::to_string(view.slow_sections.size()) + " rallentamenti",
-      std::to_string(indicators) + " indicatori di velocità, " + std::to_string(signs) +
-          " cartelli con testo",
-      std::to_string(view.terrain.size()) + " tratti di montagna, " + std::to_string(tunnels) +
-          " con marcatori di galleria",
+      counted(view.stations.size(), "stazione", "stazioni") + ", " +
+          counted(view.signals.size(), "segnale", "segnali") + ", " +
+          counted(view.slow_sections.size(), "rallentamento", "rallentamenti"),
+      counted(indicators, "indicatore di velocità", "indicatori di velocità") + ", " +
+          counted(signs, "cartello con testo", "cartelli con testo"),
+      counted(view.terrain.size(), "tratto di montagna", "tratti di montagna") + ", " +
+          std::to_string(tunnels) + " con marcatori di galleria",
       "Velocità di linea da " + std::to_string(low) + " a " + std::to_string(high) + " km/h",
   };
 }
@@ -85,9 +92,15 @@ std::vector<Entry> entries() {
        },
        "limite di velocità della linea"},
       {[](double x, double y, SvgCanvas& c) {
-         c.rect({x - 5, y - 7, x + 5, y + 7}, style::kSlow);
+         c.polyline(
+             {x - 12, y - 5, x - 6, y - 5, x - 6, y + 5, x + 6, y + 5, x + 6, y - 5, x + 12, y - 5},
+             style::kSlowDip);
        },
-       "rallentamento, con la sua velocità"},
+       "rallentamento: la velocità scende alla sua"},
+      {[](double x, double y, SvgCanvas& c) {
+         c.rect({x - 5, y - 5, x + 5, y + 5}, style::kSlow);
+       },
+       "tratto del rallentamento"},
       {[](double x, double y, SvgCanvas& c) {
          c.polygon({x, y - 7, x + 6, y + 5, x - 6, y + 5}, style::kWarning);
        },
@@ -120,6 +133,20 @@ std::vector<Entry> entries() {
          c.rect({x - 12, y - 5, x + 12, y + 5}, style::kRelief);
        },
        "altro tratto di montagna o galleria corta"},
+      {[](double x, double y, SvgCanvas& c) {
+         c.rect({x - 12, y - 7, x - 1, y}, style::kRightCurve);
+         c.rect({x + 1, y, x + 12, y + 5}, style::kLeftCurve);
+       },
+       "curva a destra / a sinistra, alta come la classe"},
+      {[](double x, double y, SvgCanvas& c) {
+         c.polyline({x - 12, y + 3, x, y + 3, x, y - 4, x + 12, y - 4}, style::kAdhesion);
+       },
+       "aderenza"},
+      {[](double x, double y, SvgCanvas& c) {
+         c.rect({x - 12, y - 7, x + 12, y + 7}, style::kTail);
+       },
+       "binario oltre la fine della linea (" + std::to_string(records::kTrackBeyondLine / 1000) +
+           " km)"},
   };
 }
 

@@ -30,6 +30,15 @@ inline constexpr std::string_view kGradientLine =
 inline constexpr std::string_view kLineSpeed =
     "fill=\"none\" stroke=\"#1565c0\" stroke-width=\"2\"";
 inline constexpr std::string_view kSlowColour = "#d32f2f";
+inline constexpr std::string_view kSlowDip =
+    "fill=\"none\" stroke=\"#d32f2f\" stroke-width=\"2.5\" stroke-linejoin=\"round\"";
+inline constexpr std::string_view kRightCurve = "fill=\"#7e57c2\" stroke=\"none\"";
+inline constexpr std::string_view kLeftCurve = "fill=\"#26a69a\" stroke=\"none\"";
+inline constexpr std::string_view kAdhesion =
+    "fill=\"none\" stroke=\"#5d4037\" stroke-width=\"1.5\"";
+inline constexpr std::string_view kTail = "fill=\"#777777\" fill-opacity=\"0.14\" stroke=\"none\"";
+inline constexpr std::string_view kTailEdge =
+    "stroke=\"#777777\" stroke-width=\"1\" stroke-dasharray=\"4,3\"";
 inline constexpr std::string_view kSlow = "fill=\"#d32f2f\" fill-opacity=\"0.85\" stroke=\"none\"";
 inline constexpr std::string_view kWarning =
     "fill=\"#ffb300\" stroke=\"#8d6e00\" stroke-width=\"1\"";

@@ -87,33 +87,15 @@ void station_lines(const ScenarioView& view, const Frame& frame, double top, dou
   }
 }
 
-// Heights at the edges of the gradient steps, from 0 at the start.
-std::vector<std::pair<double, double>> height_points(const ScenarioView& view) {
-  std::vector<std::pair<double, double>> points;
-  double height = 0.0;
-  for (const Step& step : view.gradients) {
-    if (step.start >= view.line_length && view.line_length > 0)
-      break;
-    const double end = view.line_length > 0
-                           ? std::min<double>(static_cast<double>(step.end), view.line_length)
-                           : static_cast<double>(step.end);
-    if (points.empty())
-      points.emplace_back(static_cast<double>(step.start), height);
-    height += step.value * (end - static_cast<double>(step.start)) / 1000.0;
-    points.emplace_back(end, height);
-  }
-  return points;
-}
-
 double draw_height(const ScenarioView& view, const Frame& frame, double top, SvgCanvas& canvas) {
   const double bottom = top + 150;
   panel_frame(frame, top, bottom, "Quota (m)", canvas);
   vertical_grid(frame, top, bottom, canvas);
-  const auto points = height_points(view);
+  const auto& points = view.heights;
   double low = 0, high = 1;
-  for (const auto& [x, h] : points) {
-    low = std::min(low, h);
-    high = std::max(high, h);
+  for (const HeightPoint& point : points) {
+    low = std::min(low, point.height);
+    high = std::max(high, point.height);
   }
   const std::vector<double> ticks = nice_ticks(low, high, 5);
   const double step = nice_step(low, high, 5);
@@ -121,12 +103,12 @@ double draw_height(const ScenarioView& view, const Frame& frame, double top, Svg
   value_ticks(frame, y, nice_ticks(y.value_low, y.value_high, 5), canvas);
   if (points.empty())
     return bottom;
-  std::vector<double> area{frame.clamped_x(points.front().first), y(y.value_low)};
-  for (const auto& [x, h] : points) {
-    area.push_back(frame.clamped_x(x));
-    area.push_back(y(h));
+  std::vector<double> area{frame.clamped_x(points.front().position), y(y.value_low)};
+  for (const HeightPoint& point : points) {
+    area.push_back(frame.clamped_x(point.position));
+    area.push_back(y(point.height));
   }
-  area.push_back(frame.clamped_x(points.back().first));
+  area.push_back(frame.clamped_x(points.back().position));
   area.push_back(y(y.value_low));
   canvas.polygon(area, style::kHeight);
   return bottom;
@@ -160,6 +142,37 @@ double draw_gradient(const ScenarioView& view, const Frame& frame, double top, S
   return bottom;
 }
 
+// The line's speed limit at `position`, 0 where no cell has one.
+int speed_limit_at(const ScenarioView& view, std::int64_t position) {
+  for (const Step& step : view.speed_limits) {
+    if (position >= step.start && position < step.end)
+      return step.value;
+  }
+  return 0;
+}
+
+// The speed the train may run at along the line: the line's limit, down to
+// a slow section's speed over its length.
+std::vector<Step> speeds_with_slow_sections(const ScenarioView& view) {
+  std::vector<Step> speeds;
+  for (const Step& step : view.speed_limits) {
+    std::int64_t at = step.start;
+    for (const SlowSection& section : view.slow_sections) {
+      if (section.end <= at || section.start >= step.end || section.speed >= step.value)
+        continue;
+      const std::int64_t start = std::max(at, section.start);
+      const std::int64_t end = std::min(step.end, section.end);
+      if (start > at)
+        speeds.push_back({at, start, step.value});
+      speeds.push_back({start, end, section.speed});
+      at = end;
+    }
+    if (at < step.end)
+      speeds.push_back({at, step.end, step.value});
+  }
+  return speeds;
+}
+
 double draw_speeds(const ScenarioView& view, const Frame& frame, double top, SvgCanvas& canvas) {
   const double bottom = top + 170;
   panel_frame(frame, top, bottom, "Velocità (km/h)", canvas);
@@ -172,6 +185,17 @@ double draw_speeds(const ScenarioView& view, const Frame& frame, double top, Svg
   const double high = std::ceil((fastest + 10) / 20.0) * 20;
   const Scale y{0, high, bottom, top + 4};
   value_ticks(frame, y, nice_ticks(0, high, 5), canvas);
+  std::vector<double> line;
+  for (const Step& step : speeds_with_slow_sections(view)) {
+    if (!frame.shows(static_cast<double>(step.start)))
+      continue;
+    const double yv = y(step.value);
+    line.insert(line.end(), {frame.clamped_x(static_cast<double>(step.start)), yv,
+                             frame.clamped_x(static_cast<double>(step.end)), yv});
+  }
+  canvas.polyline(line, style::kLineSpeed);
+  // Each slow section's dip drawn over the line in its colour, its speed
+  // under it.
   const TextStyle slow_label{
       .size = 10.5, .anchor = Anchor::kMiddle, .bold = true, .fill = style::kSlowColour};
   for (const SlowSection& section : view.slow_sections) {
@@ -184,19 +208,76 @@ double draw_speeds(const ScenarioView& view, const Frame& frame, double top, Svg
       x1 = middle - 2;
       x2 = middle + 2;
     }
-    canvas.rect({x1, y(section.speed), x2, bottom}, style::kSlow);
-    canvas.text((x1 + x2) / 2, y(section.speed) - 5, std::to_string(section.speed), slow_label);
+    const double before = y(speed_limit_at(view, section.start));
+    const double after = y(speed_limit_at(view, std::max(section.start, section.end - 1)));
+    canvas.polyline({x1, before, x1, y(section.speed), x2, y(section.speed), x2, after},
+                    style::kSlowDip);
+    canvas.text((x1 + x2) / 2, y(section.speed) + 14, std::to_string(section.speed), slow_label);
   }
-  std::vector<double> steps;
-  for (const Step& step : view.speed_limits) {
+  return bottom;
+}
+
+// The class of the curve along the distance, from the plan: bars above the
+// axis for curves to the right, below it for curves to the left, as tall
+// as their class.
+double draw_curvature(const ScenarioView& view, const Frame& frame, double top, SvgCanvas& canvas) {
+  const double bottom = top + 84;
+  panel_frame(frame, top, bottom, "Curvatura", canvas);
+  vertical_grid(frame, top, bottom, canvas);
+  const double middle = (top + bottom) / 2;
+  const double unit = (middle - top - 4) / 6;
+  canvas.text(frame.left - 6, top + 12, "d", kTick);
+  canvas.text(frame.left - 6, bottom - 4, "s", kTick);
+  canvas.line(frame.left, middle, frame.right, middle, "stroke=\"#888888\" stroke-width=\"1\"");
+  if (!view.plan) {
+    canvas.text((frame.left + frame.right) / 2, middle - 6, "nessun dato di linea",
+                {.size = 11, .anchor = Anchor::kMiddle, .fill = style::kMuted});
+    return bottom;
+  }
+  for (const CurveStretch& curve : view.curves) {
+    if (curve.curve_class == 0 || !frame.shows(static_cast<double>(curve.start)))
+      continue;
+    const double x1 = frame.clamped_x(static_cast<double>(curve.start));
+    const double x2 = std::max(frame.clamped_x(static_cast<double>(curve.end)), x1 + 0.8);
+    const double h = unit * curve.curve_class;
+    canvas.rect(
+        {x1, curve.side > 0 ? middle - h : middle, x2, curve.side > 0 ? middle : middle + h},
+        curve.side > 0 ? style::kRightCurve : style::kLeftCurve);
+  }
+  return bottom;
+}
+
+double draw_adhesion(const ScenarioView& view, const Frame& frame, double top, SvgCanvas& canvas) {
+  const double bottom = top + 70;
+  panel_frame(frame, top, bottom, "Aderenza", canvas);
+  vertical_grid(frame, top, bottom, canvas);
+  int highest = 1;
+  for (const Step& step : view.adhesions)
+    highest = std::max(highest, step.value);
+  const double step = nice_step(0, highest, 2);
+  const double high = std::ceil(highest / step) * step;
+  const Scale y{0, high, bottom - 4, top + 6};
+  value_ticks(frame, y, nice_ticks(0, high, 2), canvas);
+  std::vector<double> line;
+  for (const Step& step : view.adhesions) {
     if (!frame.shows(static_cast<double>(step.start)))
       continue;
-    const double yv = y(step.value);
-    steps.insert(steps.end(), {frame.clamped_x(static_cast<double>(step.start)), yv,
-                               frame.clamped_x(static_cast<double>(step.end)), yv});
+    line.insert(line.end(), {frame.clamped_x(static_cast<double>(step.start)), y(step.value),
+                             frame.clamped_x(static_cast<double>(step.end)), y(step.value)});
   }
-  canvas.polyline(steps, style::kLineSpeed);
+  canvas.polyline(line, style::kAdhesion);
   return bottom;
+}
+
+// Beyond the line's length the track runs on for the cells' 7000 m: that
+// stretch shaded over every panel, and named under the distance axis.
+void draw_tail(const ScenarioView& view, const Frame& frame, double top, double bottom,
+               SvgCanvas& canvas) {
+  if (view.line_length <= 0 || !frame.shows(static_cast<double>(view.line_length)))
+    return;
+  const double x = frame.x(static_cast<double>(view.line_length));
+  canvas.rect({x, top, frame.right, bottom}, style::kTail);
+  canvas.line(x, top, x, bottom, style::kTailEdge);
 }
 
 void signal_symbol(double x, double base, int sx, SvgCanvas& canvas) {
@@ -296,7 +377,8 @@ double draw_lanes(const ScenarioView& view, const Frame& frame, double top, SvgC
   return y + kLaneHeight;
 }
 
-double draw_distance_axis(const Frame& frame, double top, SvgCanvas& canvas) {
+double draw_distance_axis(const ScenarioView& view, const Frame& frame, double top,
+                          SvgCanvas& canvas) {
   const double km = frame.distance / 1000;
   for (double tick : nice_ticks(0, km, 100))
     canvas.line(frame.x(tick * 1000), top, frame.x(tick * 1000), top + 4, "stroke=\"#999999\"");
@@ -309,14 +391,17 @@ double draw_distance_axis(const Frame& frame, double top, SvgCanvas& canvas) {
   canvas.line(frame.left, top, frame.right, top, "stroke=\"#555555\"");
   canvas.text((frame.left + frame.right) / 2, top + 40, "distanza dall'inizio della linea (km)",
               {.size = 12, .anchor = Anchor::kMiddle, .fill = style::kInk});
+  if (view.line_length > 0 && frame.shows(static_cast<double>(view.line_length))) {
+    canvas.text(frame.right, top + 40, "in grigio: oltre la fine della linea",
+                {.size = 11, .anchor = Anchor::kEnd, .fill = style::kMuted});
+  }
   return top + 48;
 }
 
 }  // namespace
 
 double shown_distance(const ScenarioView& view) {
-  const double length =
-      static_cast<double>(view.line_length > 0 ? view.line_length : view.track_end);
+  const double length = static_cast<double>(std::max(view.line_length, view.track_end));
   return std::max(1000.0, std::ceil(length / 1000) * 1000);
 }
 
@@ -337,10 +422,15 @@ double draw_profiles(const ScenarioView& view, double left, double right, double
   const double gradient_bottom = draw_gradient(view, frame, y, canvas);
   y = gradient_bottom + kPanelGap;
   const double speed_bottom = draw_speeds(view, frame, y, canvas);
-  y = speed_bottom + 12;
+  y = speed_bottom + kPanelGap;
+  const double curvature_bottom = draw_curvature(view, frame, y, canvas);
+  y = curvature_bottom + kPanelGap;
+  const double adhesion_bottom = draw_adhesion(view, frame, y, canvas);
+  y = adhesion_bottom + 12;
   const double lanes_bottom = draw_lanes(view, frame, y, canvas);
   station_lines(view, frame, first_panel, lanes_bottom, canvas);
-  return draw_distance_axis(frame, lanes_bottom + 8, canvas);
+  draw_tail(view, frame, first_panel, lanes_bottom, canvas);
+  return draw_distance_axis(view, frame, lanes_bottom + 8, canvas);
 }
 
 }  // namespace scenario::tools

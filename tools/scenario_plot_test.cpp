@@ -80,6 +80,17 @@ TEST_F(BuiltInPlot, ReadsThePlacesOfTheScenarioFromItsFiles) {
   ASSERT_NE(long_tunnel, view.terrain.end());
   EXPECT_EQ(long_tunnel->end, 55750);
   EXPECT_TRUE(long_tunnel->tunnel);
+  // The first curve of the line text, "curvas2, 1000, 400", read back from
+  // the plan: straight up to metre 1000, then class 2 to the left.
+  ASSERT_GE(view.curves.size(), 3u);
+  EXPECT_EQ(view.curves[0].curve_class, 0);
+  EXPECT_EQ(view.curves[1].curve_class, 2);
+  EXPECT_EQ(view.curves[1].side, -1);
+  EXPECT_EQ(view.curves[1].start, 1000);
+  EXPECT_EQ(view.curves[1].end, 1400);
+  EXPECT_EQ(view.curves[2].curve_class, 0);
+  EXPECT_EQ(view.adhesions.front().start, 0);
+  EXPECT_EQ(view.heights.front().height, 0.0);
 }
 
 TEST_F(BuiltInPlot, NoTwoTextsOverlapAndAllStayOnThePage) {

@@ -1,5 +1,8 @@
 #include "tools/scenario_view.h"
 
+#include <cmath>
+
+#include "line/curvature_classes.h"
 #include "records/slot_roles.h"
 #include "records/track_geometry.h"
 #include "text/cp1252.h"
@@ -50,25 +53,6 @@ void add_stations(const records::HeaderTable& table, ScenarioView& view) {
   }
 }
 
-SlowSection slow_section(const records::CellArray& cells, std::size_t start) {
-  SlowSection section{item_position(start), item_position(start), cells[start].value_a, {}};
-  for (std::size_t k = start + 1; k < cells.size(); ++k) {
-    if (cells[k].type == records::kSlowEnd) {
-      section.end = item_position(k);
-      break;
-    }
-  }
-  // The warning point stands 1200 m, 24 cells, before the start; a start
-  // off the 50 m grid may shift it by a cell.
-  for (std::size_t back : {24, 23, 25}) {
-    if (start >= back && cells[start - back].type == records::kWarningPoint) {
-      section.warning = item_position(start - back);
-      break;
-    }
-  }
-  return section;
-}
-
 void add_cell_items(const records::HeaderTable& table, const records::CellArray& cells,
                     ScenarioView& view) {
   for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -117,7 +101,98 @@ void add_terrain(const records::CellArray& cells, ScenarioView& view) {
   }
 }
 
+// The class whose curvature lies nearest, by ratio, to `per_metre`; 0 when
+// it is under half the gentlest class's.
+int nearest_class(double per_metre) {
+  const double turn = std::abs(per_metre);
+  if (turn < line::kCurvatureClasses[0].per_metre / 2)
+    return 0;
+  int best = 0;
+  double best_ratio = 0;
+  for (const line::CurvatureClass& curvature_class : line::kCurvatureClasses) {
+    const double ratio = std::abs(std::log(turn / curvature_class.per_metre));
+    if (best == 0 || ratio < best_ratio) {
+      best = curvature_class.number;
+      best_ratio = ratio;
+    }
+  }
+  return best;
+}
+
+bool plan_point_set(const records::PlanArray& plan, std::int32_t metre) {
+  return plan.kind(metre, records::PlanArray::kX) != records::PlanArray::Kind::kUnset &&
+         plan.kind(metre, records::PlanArray::kY) != records::PlanArray::Kind::kUnset;
+}
+
+// Heights at the edges of the gradient steps, from 0 at the start.
+std::vector<HeightPoint> height_points(const ScenarioView& view) {
+  std::vector<HeightPoint> points;
+  double height = 0.0;
+  for (const Step& step : view.gradients) {
+    if (step.start >= view.line_length && view.line_length > 0)
+      break;
+    const double end = view.line_length > 0
+                           ? std::min<double>(static_cast<double>(step.end), view.line_length)
+                           : static_cast<double>(step.end);
+    if (points.empty())
+      points.push_back({static_cast<double>(step.start), height});
+    height += step.value * (end - static_cast<double>(step.start)) / 1000.0;
+    points.push_back({end, height});
+  }
+  return points;
+}
+
 }  // namespace
+
+std::vector<CurveStretch> curve_stretches(const records::PlanArray& plan) {
+  using records::PlanArray;
+  std::vector<CurveStretch> stretches;
+  const auto x = plan.values(PlanArray::kX);
+  const auto y = plan.values(PlanArray::kY);
+  for (std::int32_t metre = 0; metre <= plan.last_metre(); ++metre) {
+    if (!plan_point_set(plan, metre))
+      break;
+    int curve_class = 0;
+    int side = 0;
+    if (metre >= 2) {
+      // A curve step turns the step before by c: the cross product of the
+      // two steps is -c times the first one's length squared.
+      const auto m = static_cast<std::size_t>(metre);
+      const double dx1 = x[m - 1] - x[m - 2], dy1 = y[m - 1] - y[m - 2];
+      const double dx2 = x[m] - x[m - 1], dy2 = y[m] - y[m - 1];
+      const double length = dx1 * dx1 + dy1 * dy1;
+      const double c = length > 0 ? -(dx1 * dy2 - dy1 * dx2) / length : 0.0;
+      curve_class = nearest_class(c);
+      side = curve_class == 0 ? 0 : (c > 0 ? 1 : -1);
+    }
+    if (!stretches.empty() && stretches.back().curve_class == curve_class &&
+        stretches.back().side == side) {
+      stretches.back().end = metre;
+    } else {
+      stretches.push_back({metre == 0 ? 0 : metre - 1, metre, curve_class, side});
+    }
+  }
+  return stretches;
+}
+
+SlowSection slow_section(const records::CellArray& cells, std::size_t start) {
+  SlowSection section{item_position(start), item_position(start), cells[start].value_a, {}};
+  for (std::size_t k = start + 1; k < cells.size(); ++k) {
+    if (cells[k].type == records::kSlowEnd) {
+      section.end = item_position(k);
+      break;
+    }
+  }
+  // The warning point stands 1200 m, 24 cells, before the start; a start
+  // off the 50 m grid may shift it by a cell.
+  for (std::size_t back : {24, 23, 25}) {
+    if (start >= back && cells[start - back].type == records::kWarningPoint) {
+      section.warning = item_position(start - back);
+      break;
+    }
+  }
+  return section;
+}
 
 std::string board_caption(std::string_view cp1252) {
   std::string caption;
@@ -154,7 +229,13 @@ ScenarioView scenario_view(const records::HeaderTable& table, const records::Cel
   view.gradients = steps(
       cells, [](const records::CellRecord& c) { return c.gradient - 100; },
       [](const records::CellRecord& c) { return c.gradient == 0; });
+  view.adhesions = steps(
+      cells, [](const records::CellRecord& c) { return static_cast<int>(c.adhesion); },
+      [](const records::CellRecord&) { return false; });
+  view.heights = height_points(view);
   add_terrain(cells, view);
+  if (plan)
+    view.curves = curve_stretches(*plan);
   view.plan = std::move(plan);
   return view;
 }

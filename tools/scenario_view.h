@@ -56,6 +56,22 @@ struct TerrainStretch {
   bool tunnel = false;  // holds tunnel markers (only stretches of 200 m or more can)
 };
 
+// The height relative to the start of the line at the edge of a gradient
+// step, summing gradient × length up to the line length.
+struct HeightPoint {
+  double position = 0.0;
+  double height = 0.0;  // metres
+};
+
+// A stretch of the plan turning by one curve class, or straight (class 0),
+// as the plan's points show it: the turn from each metre's step to the next.
+struct CurveStretch {
+  std::int64_t start = 0;
+  std::int64_t end = 0;
+  int curve_class = 0;  // 1 (gentlest) to 6; 0 straight
+  int side = 0;         // +1 right ("d"), -1 left ("s"), 0 straight
+};
+
 struct ScenarioView {
   std::string line_id;           // UTF-8, from slot 85
   std::string train_number;      // UTF-8, from slot 86
@@ -68,9 +84,21 @@ struct ScenarioView {
   std::vector<std::int64_t> abatement_points;
   std::vector<Step> speed_limits;  // km/h
   std::vector<Step> gradients;     // per mille; cells with gradient 0 (unset) left out
+  std::vector<HeightPoint> heights;
+  std::vector<Step> adhesions;  // the cells' adhesion values
   std::vector<TerrainStretch> terrain;
+  std::vector<CurveStretch> curves;  // from the plan; empty without one
   std::optional<records::PlanArray> plan;
 };
+
+// The slow section whose start stands in cell `start` (a kSlowStart cell):
+// its end is the next kSlowEnd cell, its warning point the kWarningPoint
+// cell 1200 m before.
+SlowSection slow_section(const records::CellArray& cells, std::size_t start);
+
+// The curve stretches the plan's points show, from metre 0 to the last
+// metre with both coordinates set.
+std::vector<CurveStretch> curve_stretches(const records::PlanArray& plan);
 
 ScenarioView scenario_view(const records::HeaderTable& table, const records::CellArray& cells,
                            std::optional<records::PlanArray> plan);

@@ -30,9 +30,10 @@ struct TextStyle {
   bool vertical = false;  // turned a quarter left, reading upwards
 };
 
-// The space a text takes, estimated from its length: the font's letters
-// are at most about 0.6 of its size wide on average. Used to lay labels out
-// before they are drawn, and to check that none overlap.
+// The space a text takes in DejaVu Sans, the font the document names first:
+// the advance widths of its letters (tools/font_widths.h), and the font's
+// height above and below the baseline. Used to lay labels out before they
+// are drawn; the browser test checks the boxes Chromium reports.
 Box text_box(double x, double y, std::string_view utf8, const TextStyle& style);
 
 // Builds one self-contained SVG document. Shapes take their presentation

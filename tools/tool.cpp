@@ -12,13 +12,17 @@
 #include "tools/exit_codes.h"
 #include "tools/help_text.h"
 #include "tools/plot_command.h"
+#include "tools/tool_version.h"
+#include "tools/view/view_command.h"
 
 namespace scenario::tools {
 namespace {
 
 int texts(std::span<const std::string> args, std::ostream& out) {
-  const CommandLine command({.name = "texts", .options = {}, .flags = {}, .arguments = 1}, args);
-  for (const std::string& path : write_builtin_texts(command.arguments()[0]))
+  const CommandLine command({.name = "texts", .options = {}, .flags = {"--force"}, .arguments = 1},
+                            args);
+  for (const std::string& path :
+       write_builtin_texts(command.arguments()[0], command.has("--force")))
     out << "scritto " << path << '\n';
   return kExitOk;
 }
@@ -41,9 +45,11 @@ int dispatch(const std::string& name, std::span<const std::string> args, std::os
   if (name == "documents")
     return run_documents_command(args, out, err);
   if (name == "dump")
-    return run_dump(args, out);
+    return run_dump(args, out, err);
   if (name == "plot")
-    return run_plot(args, out);
+    return run_plot(args, out, err);
+  if (name == "view")
+    return run_view(args, out, err);
   if (name == "codes")
     return codes(args, out);
   throw UsageError("comando sconosciuto: " + name);
@@ -60,6 +66,10 @@ bool asks_for_help(std::span<const std::string> args) {
 }  // namespace
 
 int run_tool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args[0] == "--version") {
+    out << "scenario_tool " << kToolVersion << '\n';
+    return kExitOk;
+  }
   if (args.empty() || asks_for_help(args) || args[0] == "help") {
     (args.empty() ? err : out) << help_text();
     return args.empty() ? kExitUsageOrFile : kExitOk;

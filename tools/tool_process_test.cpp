@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
+
 #include <filesystem>
 
 #include "child_process.h"
@@ -120,7 +122,10 @@ TEST(ScenarioToolProcess, HelpExplainsEveryCommandAndUsageErrorsEndWithTwo) {
        {"texts CARTELLA", "compile TESTO_LINEA TESTO_CORSA", "--no-line-data", "--json",
         "check TESTO_LINEA TESTO_CORSA", "FILE:RIGA:COLONNA: errore CODICE: SIGNIFICATO",
         "--write-on-error", "--encoding cp1252|utf-8", "dump FILE", "--kind table|cells|plan",
-        "--all", "plot CARTELLA", "-o FILE.svg", "Stato di uscita"})
+        "--all", "plot CARTELLA", "-o FILE.svg", "view CARTELLA", "-o FILE.html",
+        "texts CARTELLA [--force]", "--version", "Stato di uscita",
+        "ID e NUMERO (--line-id, --train) sono l'identificatore della linea e il\n"
+        "numero del treno con cui sono nominati i file"})
     EXPECT_NE(help.standard_output.find(part), std::string::npos) << part;
   EXPECT_EQ(run_process(kTool, {"compile", "--help"}, work.path().string()).standard_output,
             help.standard_output);
@@ -132,6 +137,83 @@ TEST(ScenarioToolProcess, HelpExplainsEveryCommandAndUsageErrorsEndWithTwo) {
   EXPECT_EQ(unknown.status, kExitUsageOrFile);
   EXPECT_EQ(unknown.standard_error,
             "scenario_tool: comando sconosciuto: disegna\nscenario_tool --help spiega l'uso.\n");
+}
+
+TEST(ScenarioToolProcess, TextsKeepsAnAuthorsTextsUnlessForced) {
+  TempFolder folder;
+  ASSERT_EQ(run_process(kTool, {"texts", "."}, folder.path().string()).status, kExitOk);
+  scenario::testing::write_bytes(folder.file("Velbrio_Dolvena_30527-.txt"), "mia corsa");
+  const auto again = run_process(kTool, {"texts", "."}, folder.path().string());
+  EXPECT_EQ(again.status, kExitUsageOrFile);
+  EXPECT_EQ(again.standard_error,
+            "scenario_tool: texts: ./Velbrio_Dolvena_linea.txt esiste già; --force lo "
+            "sovrascrive\nscenario_tool --help spiega l'uso.\n");
+  EXPECT_EQ(again.standard_output, "");
+  EXPECT_EQ(read_bytes(folder.file("Velbrio_Dolvena_30527-.txt")), "mia corsa");
+  const auto forced = run_process(kTool, {"texts", ".", "--force"}, folder.path().string());
+  EXPECT_EQ(forced.status, kExitOk) << forced.standard_error;
+  EXPECT_EQ(read_bytes(folder.file("Velbrio_Dolvena_30527-.txt")),
+            text::render_lines(run::builtin_run_text()));
+}
+
+TEST(ScenarioToolProcess, PlotAndViewWriteOnlyFilesNamedForWhatTheyHold) {
+  TempFolder work;
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"plot", ".", "--line-id", "L", "--train", "1", "-o", "linea.png"},
+       "scenario_tool: plot: -o vuole un nome di file che finisce in .svg, non linea.png\n"},
+      {{"plot", ".", "--line-id", "L", "--train", "1", "-o", ".svg"},
+       "scenario_tool: plot: -o vuole un nome di file che finisce in .svg, non .svg\n"},
+      {{"plot", ".", "--line-id", "L", "--train", "1", "-o", "L_linea.txt"},
+       "scenario_tool: plot: -o vuole un nome di file che finisce in .svg, non L_linea.txt\n"},
+      {{"view", ".", "--line-id", "L", "--train", "1", "-o", "linea.svg"},
+       "scenario_tool: view: -o vuole un nome di file che finisce in .html, non linea.svg\n"},
+  };
+  for (const Case& c : cases) {
+    const auto run = run_process(kTool, c.args, work.path().string());
+    EXPECT_EQ(run.status, kExitUsageOrFile);
+    EXPECT_EQ(run.standard_error, c.message + "scenario_tool --help spiega l'uso.\n");
+  }
+  EXPECT_TRUE(work.entries().empty());
+}
+
+TEST(ScenarioToolProcess, VersionNamesTheTool) {
+  TempFolder work;
+  const auto version = run_process(kTool, {"--version"}, work.path().string());
+  EXPECT_EQ(version.status, kExitOk);
+  EXPECT_EQ(version.standard_output, "scenario_tool 1.1.0\n");
+  EXPECT_EQ(version.standard_error, "");
+}
+
+// The reason the system gives comes in the language of the user's
+// settings. Needs the locale it_IT.UTF-8 (Debian: locales, then
+// localedef -i it_IT -f UTF-8 it_IT.UTF-8), which .ci/run makes.
+TEST(ScenarioToolProcess, TheSystemsReasonFollowsTheUsersLanguage) {
+  locale_t italian = newlocale(LC_ALL_MASK, "it_IT.UTF-8", locale_t{});
+  if (italian == locale_t{})
+    GTEST_SKIP() << "the locale it_IT.UTF-8 is not installed (localedef -i it_IT -f UTF-8 "
+                    "it_IT.UTF-8)";
+  freelocale(italian);
+  TempFolder work;
+  const auto italian_run =
+      run_process("env", {"LC_ALL=it_IT.UTF-8", kTool, "dump", "manca.sim"}, work.path().string());
+  EXPECT_EQ(italian_run.status, kExitUsageOrFile);
+  EXPECT_EQ(italian_run.standard_error,
+            "scenario_tool: manca.sim: lettura non riuscita: File o directory non esistente\n");
+  // A folder that cannot be made: the reason from std::error_code, in
+  // Italian too.
+  scenario::testing::write_bytes(work.file("file"), "");
+  const auto folder_run = run_process(
+      "env", {"LANG=it_IT.UTF-8", "LC_ALL=", kTool, "texts", "file/sotto"}, work.path().string());
+  EXPECT_EQ(folder_run.status, kExitUsageOrFile);
+  EXPECT_EQ(folder_run.standard_error, "scenario_tool: file/sotto: Non è una directory\n");
+  const auto c_run =
+      run_process("env", {"LC_ALL=C", kTool, "dump", "manca.sim"}, work.path().string());
+  EXPECT_EQ(c_run.standard_error,
+            "scenario_tool: manca.sim: lettura non riuscita: No such file or directory\n");
 }
 
 TEST(ScenarioToolProcess, CodesListsTheCatalogue) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "line/curvature_classes.h"
 #include "text/keyword_match.h"
 
 namespace scenario::line {
@@ -12,16 +13,6 @@ using records::PlanArray;
 
 // The plan stops with kErrorPlan once its cursor passes this metre.
 constexpr std::int32_t kLastPlanMetre = 1000000;
-
-// Curvature per metre of the classes 1 (gentlest) to 6. The digits are
-// looked for in this order, so the first one found wins.
-struct CurvatureClass {
-  const char* digit;
-  double per_metre;
-};
-constexpr CurvatureClass kCurvatureClasses[] = {
-    {"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003},
-};
 
 std::optional<double> curvature_of(const std::string& keyword) {
   for (const auto& curvature_class : kCurvatureClasses) {

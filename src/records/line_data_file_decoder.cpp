@@ -1,6 +1,7 @@
 #include "records/line_data_file_decoder.h"
 
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "records/decode_error.h"
@@ -46,7 +47,57 @@ Element read_element(LittleEndianReader& reader, std::size_t k) {
   }
 }
 
+// The kind the line compiler writes at `metre` of a column that ends at
+// `last_metre`.
+PlanArray::Kind compiled_kind(std::int32_t metre, std::int32_t last_metre) {
+  if (metre < 2)
+    return PlanArray::Kind::kInt16;
+  if (metre >= last_metre - 1)
+    return PlanArray::Kind::kUnset;
+  return PlanArray::Kind::kDouble;
+}
+
+const char* kind_words(PlanArray::Kind kind) {
+  switch (kind) {
+    case PlanArray::Kind::kUnset:
+      return "non impostato";
+    case PlanArray::Kind::kInt16:
+      return "intero a 16 bit";
+    case PlanArray::Kind::kDouble:
+      return "double";
+  }
+  return "";
+}
+
 }  // namespace
+
+std::vector<std::string> compiled_shape_departures(const PlanArray& plan) {
+  std::vector<std::string> departures;
+  const std::int32_t last = plan.last_metre();
+  for (int column : {PlanArray::kX, PlanArray::kY}) {
+    const std::span<const PlanArray::Kind> kinds = plan.kinds(column);
+    std::size_t count = 0;
+    std::int32_t first = -1;
+    for (std::int32_t metre = 0; metre <= last; ++metre) {
+      if (kinds[static_cast<std::size_t>(metre)] == compiled_kind(metre, last))
+        continue;
+      if (count++ == 0)
+        first = metre;
+    }
+    if (count == 0)
+      continue;
+    const PlanArray::Kind found = kinds[static_cast<std::size_t>(first)];
+    departures.push_back(
+        std::string("colonna ") + (column == PlanArray::kX ? "x" : "y") + ": " +
+        std::to_string(count) + (count == 1 ? " metro" : " metri") + " su " +
+        std::to_string(last + 1) +
+        " fuori dalla forma che scrive il compilatore (metri 0 e 1 interi a 16 bit, poi double, "
+        "gli ultimi due non impostati), il primo è il metro " +
+        std::to_string(first) + ": " + kind_words(found) + " invece di " +
+        kind_words(compiled_kind(first, last)) + "; il file può essere tagliato o allungato");
+  }
+  return departures;
+}
 
 PlanArray decode_line_data_file(std::string_view bytes) {
   LittleEndianReader reader(bytes);

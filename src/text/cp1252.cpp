@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <stdexcept>
 
 namespace scenario::text {
@@ -14,20 +15,6 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-}  // namespace
-
-std::string code_point_name(char32_t code_point) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string digits;
-  for (auto value = static_cast<std::uint32_t>(code_point); value != 0 || digits.size() < 4;
-       value >>= 4) {
-    digits.insert(digits.begin(), kHex[value & 0xF]);
-  }
-  return "U+" + digits;
-}
-
-namespace {
-
 unsigned char to_byte(char32_t code_point) {
   if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
     return static_cast<unsigned char>(code_point);
@@ -38,7 +25,7 @@ unsigned char to_byte(char32_t code_point) {
     }
   }
   throw std::invalid_argument("il carattere " + code_point_name(code_point) +
-                              " non esiste in Windows-1252");
+                              " non ha forma in Windows-1252");
 }
 
 void append_utf8(std::string& out, char32_t code_point) {
@@ -55,6 +42,12 @@ void append_utf8(std::string& out, char32_t code_point) {
 }
 
 }  // namespace
+
+std::string code_point_name(char32_t code_point) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "U+%04X", static_cast<unsigned>(code_point));
+  return digits;
+}
 
 std::string cp1252_to_utf8(std::string_view bytes) {
   std::string utf8;

@@ -19,6 +19,30 @@ TEST(Utf8ToCp1252, RefusesWhatTheCodePageCannotHold) {
   EXPECT_THROW(utf8_to_cp1252("\xE0\x28"), std::invalid_argument);  // bad continuation
 }
 
+TEST(Utf8ToCp1252, NamesTheCharacterItCannotHoldInHexadecimal) {
+  struct Case {
+    const char* utf8;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"a✓", "il carattere U+2713 non ha forma in Windows-1252"},
+      {"Ω", "il carattere U+03A9 non ha forma in Windows-1252"},
+      {"\xF0\x9F\x9A\x82", "il carattere U+1F682 non ha forma in Windows-1252"},
+      {"x\xC3", "testo UTF-8 non valido"},
+      {"\xC2\x81", "il carattere U+0081 non ha forma in Windows-1252"},
+  };
+  for (const Case& c : cases) {
+    try {
+      utf8_to_cp1252(c.utf8);
+      ADD_FAILURE() << c.utf8 << " was taken";
+    } catch (const std::invalid_argument& error) {
+      EXPECT_EQ(std::string(error.what()), c.message);
+    }
+  }
+  EXPECT_EQ(code_point_name(0x41), "U+0041");
+  EXPECT_EQ(code_point_name(0x10FFFF), "U+10FFFF");
+}
+
 TEST(Cp1252ToUtf8, RoundTripsEveryByteTheCodePageDefines) {
   EXPECT_EQ(cp1252_to_utf8("citt\xE0 per\xF2 \xE8 \x80 \x96 \x9F"), "città però è € – Ÿ");
   EXPECT_EQ(cp1252_to_utf8("\x81\x9D"), "\u0081\u009D");
