@@ -16,31 +16,13 @@
 #include "fuzz/compile_input.h"
 #include "fuzz/fuzz_check.h"
 #include "platform/file_error.h"
+#include "text/utf8.h"
 #include "tools/author_scenario.h"
 
 namespace {
 
 using namespace scenario;
 using fuzz::require;
-
-bool valid_utf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80                    ? 1
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || i + length > text.size())
-      return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-        return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 // Line `number` (1-based) of `text`, as the field reader counts lines.
 std::string_view line_of(std::string_view text, int number) {
@@ -78,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   bool error_found = false;
   for (const diagnostics::Diagnostic& d : outcome.diagnostics) {
-    require(valid_utf8(d.message), "a message in valid UTF-8: " + d.message);
+    require(text::is_utf8(d.message), "a message in valid UTF-8: " + d.message);
     require(!d.id.empty(), "every diagnostic has an identifier");
     error_found = error_found || d.severity == diagnostics::Severity::kError;
     if (d.text == records::SourceText::kNone || d.line == 0)

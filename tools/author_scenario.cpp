@@ -1,12 +1,14 @@
 #include "tools/author_scenario.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "app/form1.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "text/cp1252.h"
+#include "text/utf8.h"
 #include "tools/command_line.h"
 
 namespace scenario::tools {
@@ -32,40 +34,23 @@ std::string place(const std::string& path, std::string_view text, std::size_t at
   return path + ":" + std::to_string(line) + ":" + std::to_string(column);
 }
 
-// The length of the UTF-8 sequence starting at `at`, 0 when it is not one.
-std::size_t sequence_length(std::string_view text, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const std::size_t length = lead < 0x80                    ? 1
-                             : lead >= 0xC2 && lead <= 0xDF ? 2
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                            : 0;
-  if (length == 0 || at + length > text.size())
-    return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80)
-      return 0;
-  }
-  return length;
-}
-
 }  // namespace
 
 std::string from_utf8_text(const std::string& path, std::string_view bytes) {
   std::string converted;
   converted.reserve(bytes.size());
   for (std::size_t at = 0; at < bytes.size();) {
-    const std::size_t length = sequence_length(bytes, at);
-    if (length == 0)
+    const std::optional<text::Utf8Sequence> sequence = text::utf8_sequence(bytes, at);
+    if (!sequence)
       throw platform::FileError(place(path, bytes, at), "sequenza UTF-8 non valida");
-    const std::string_view character = bytes.substr(at, length);
+    const std::string_view character = bytes.substr(at, sequence->length);
     try {
       converted += text::utf8_to_cp1252(character);
     } catch (const std::invalid_argument& error) {
       throw platform::FileError(place(path, bytes, at),
                                 "\"" + std::string(character) + "\": " + error.what());
     }
-    at += length;
+    at += sequence->length;
   }
   return converted;
 }

@@ -1,31 +1,20 @@
 #include "tools/font_widths.h"
 
+#include <optional>
+
+#include "text/utf8.h"
+
 namespace scenario::tools {
 namespace {
 
 // The next character of `utf8` from `at`, which moves past it; a byte that
 // starts no valid sequence counts as one character of its own.
 char32_t next_character(std::string_view utf8, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(utf8[at++]);
-  int more = 0;
-  char32_t code = lead;
-  if ((lead & 0xE0) == 0xC0) {
-    more = 1;
-    code = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    more = 2;
-    code = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    more = 3;
-    code = lead & 0x07;
+  if (const std::optional<text::Utf8Sequence> sequence = text::utf8_sequence(utf8, at)) {
+    at += sequence->length;
+    return sequence->code_point;
   }
-  for (; more > 0 && at < utf8.size(); --more, ++at) {
-    const auto next = static_cast<unsigned char>(utf8[at]);
-    if ((next & 0xC0) != 0x80)
-      break;
-    code = (code << 6) | (next & 0x3F);
-  }
-  return code;
+  return static_cast<unsigned char>(utf8[at++]);
 }
 
 std::uint16_t advance_of(const FontWidths& font, char32_t code) {

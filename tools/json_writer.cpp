@@ -3,37 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "text/utf8.h"
+
 namespace scenario::tools {
-namespace {
-
-// The length of the well-formed UTF-8 sequence at `at`, 0 for none.
-std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  }
-  if (length == 0 || at + length > text.size())
-    return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[at + k]);
-    if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-      return 0;
-  }
-  return length;
-}
-
-}  // namespace
 
 std::string shortest_decimal(double value) {
   char buffer[32];
@@ -114,9 +86,9 @@ void JsonWriter::quoted(std::string_view utf8) {
           out_ << "\\u00" << kHex[byte >> 4] << kHex[byte & 0xF];
         } else if (byte < 0x80) {
           out_ << c;
-        } else if (const std::size_t length = utf8_sequence_length(utf8, i); length > 0) {
-          out_ << utf8.substr(i, length);
-          i += length - 1;
+        } else if (const auto sequence = text::utf8_sequence(utf8, i)) {
+          out_ << utf8.substr(i, sequence->length);
+          i += sequence->length - 1;
         } else {
           // Not UTF-8 (a file name of other bytes): the replacement
           // character, so that the output stays valid JSON.

@@ -13,6 +13,7 @@
 #include "text/keyword_match.h"
 #include "text/keyword_reader.h"
 #include "text/shown_text.h"
+#include "text/utf8.h"
 
 namespace scenario::diagnostics {
 namespace {
@@ -497,20 +498,13 @@ void add_encoding_warning(const Pass& pass, SourceText text, std::string_view by
   std::size_t first = std::string_view::npos;
   std::size_t first_length = 0;
   for (std::size_t i = 0; i < bytes.size();) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if (byte < 0x80) {
+    const std::optional<text::Utf8Sequence> sequence = text::utf8_sequence(bytes, i);
+    if (!sequence)
+      return;
+    const std::size_t length = sequence->length;
+    if (length == 1) {
       ++i;
       continue;
-    }
-    const std::size_t length = byte >= 0xF0 && byte <= 0xF4   ? 4
-                               : byte >= 0xE0                 ? 3
-                               : byte >= 0xC2 && byte <= 0xDF ? 2
-                                                              : 0;
-    if (length == 0 || i + length > bytes.size())
-      return;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-        return;
     }
     if (first == std::string_view::npos) {
       first = i;

@@ -3,7 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
+
+#include "text/utf8.h"
 
 namespace scenario::text {
 namespace {
@@ -26,19 +29,6 @@ unsigned char to_byte(char32_t code_point) {
   }
   throw std::invalid_argument("il carattere " + code_point_name(code_point) +
                               " non ha forma in Windows-1252");
-}
-
-void append_utf8(std::string& out, char32_t code_point) {
-  if (code_point < 0x80) {
-    out.push_back(static_cast<char>(code_point));
-  } else if (code_point < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code_point >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code_point & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (code_point >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code_point >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code_point & 0x3F)));
-  }
 }
 
 }  // namespace
@@ -66,35 +56,11 @@ std::string utf8_to_cp1252(std::string_view utf8) {
   std::string bytes;
   bytes.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    int length;
-    char32_t code_point;
-    if (lead < 0x80) {
-      length = 1;
-      code_point = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      code_point = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      code_point = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      code_point = lead & 0x07;
-    } else {
+    const std::optional<Utf8Sequence> sequence = utf8_sequence(utf8, i);
+    if (!sequence)
       throw std::invalid_argument("testo UTF-8 non valido");
-    }
-    if (i + static_cast<std::size_t>(length) > utf8.size()) {
-      throw std::invalid_argument("testo UTF-8 non valido");
-    }
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80)
-        throw std::invalid_argument("testo UTF-8 non valido");
-      code_point = (code_point << 6) | (next & 0x3F);
-    }
-    bytes.push_back(static_cast<char>(to_byte(code_point)));
-    i += static_cast<std::size_t>(length);
+    bytes.push_back(static_cast<char>(to_byte(sequence->code_point)));
+    i += sequence->length;
   }
   return bytes;
 }
