@@ -6,15 +6,24 @@
 #include "app/description_text_files.h"
 #include "app/exit_status.h"
 #include "diagnostics/checker.h"
-#include "docs/driver_documents.h"
 #include "finish/memorizza_percorso.h"
-#include "line/dati_linea.h"
-#include "run/dati_treno.h"
+#include "platform/files.h"
+#include "text/cp1252.h"
 
 namespace scenario::app {
 
+std::string application_title(const package::ScenarioContent& content) {
+  return content.line_id + " " + content.train_number;
+}
+
 Form1::Form1(platform::Display& display, std::string installation_folder)
-    : display_(display), installation_folder_(std::move(installation_folder)) {}
+    : Form1(display, std::move(installation_folder), builtin_scenario_content()) {}
+
+Form1::Form1(platform::Display& display, std::string installation_folder,
+             package::ScenarioContent content)
+    : display_(display),
+      installation_folder_(std::move(installation_folder)),
+      content_(std::move(content)) {}
 
 platform::WindowLayout Form1::layout() {
   return {
@@ -36,8 +45,8 @@ ScenarioFileNames Form1::file_names() const {
 }
 
 int Form1::load() {
-  line_id_ = kLineId;
-  train_number_ = kTrainNumber;
+  line_id_ = content_.line_id;
+  train_number_ = content_.train_number;
   display_.show_window(layout());
   display_.repaint();
   dati_linea();
@@ -52,32 +61,42 @@ int Form1::load() {
 }
 
 int Form1::errore(const std::string& a) {
-  display_.message_box(kApplicationTitle, " Errore n. " + a);
+  display_.message_box(application_title(content_), " Errore n. " + a);
   return kExitStampConflict;
 }
 
+namespace {
+
+// Replaces the file at `path` with `bytes`. Throws platform::FileError.
+void write_text(const std::string& path, const std::string& bytes) {
+  platform::replace_file(path, [&](platform::OutputFile& out) { out.write(bytes); });
+}
+
+}  // namespace
+
 void Form1::dati_linea() {
-  line::dati_linea(file_names().line_text);
+  write_text(file_names().line_text, content_.line_text);
 }
 void Form1::dati_treno() {
-  run::dati_treno(file_names().run_text);
+  write_text(file_names().run_text, content_.run_text);
 }
 void Form1::dati_note() {
-  docs::dati_note(file_names().notes);
+  write_text(file_names().notes, content_.notes);
 }
 void Form1::dati_rallentamenti() {
-  docs::dati_rallentamenti(file_names().slow_order);
+  write_text(file_names().slow_order, content_.slow_order);
 }
 void Form1::dati_scheda() {
-  docs::dati_scheda(file_names().train_sheet);
+  write_text(file_names().train_sheet, content_.train_sheet);
 }
 
 // False after a stamp conflict, whose code is in the compile state: then no
 // binary file has been written.
 bool Form1::memorizza_percorso(std::int32_t& j) {
   const ScenarioFileNames names = file_names();
-  records_.line_id = line_id_;
-  records_.train_number = train_number_;
+  // The stamps take the identity in the records' own character set.
+  records_.line_id = text::utf8_to_cp1252(line_id_);
+  records_.train_number = text::utf8_to_cp1252(train_number_);
   texts_ = take_description_texts(names);
   return finish::memorizza_percorso(records_, texts_,
                                     {names.line_data, names.scenario_table, names.cell_file},

@@ -4,23 +4,26 @@
 #include <optional>
 #include <string>
 
+#include "app/builtin_scenario_content.h"
 #include "app/file_names.h"
 #include "compiler/description_texts.h"
+#include "package/scenario_content.h"
 #include "platform/display.h"
 #include "records/scenario_records.h"
 
 namespace scenario::app {
 
-inline constexpr char kLineId[] = "Velbrio_Dolvena";
-inline constexpr char kTrainNumber[] = "30527";
-inline constexpr char kApplicationTitle[] = "Velbrio_Dolvena 30527";
+// The title of the installer's message boxes: "<line id> <train number>".
+std::string application_title(const package::ScenarioContent& content);
 
-// The installer's only window. It owns the identity of the built-in
-// scenario and its records for the whole run; its load handler runs the
-// installation from start to end.
+// The installer's only window. It owns the scenario it installs (the
+// built-in one, or the one a package carries) and its records for the whole
+// run; its load handler runs the installation from start to end.
 class Form1 {
  public:
   Form1(platform::Display& display, std::string installation_folder);
+  Form1(platform::Display& display, std::string installation_folder,
+        package::ScenarioContent content);
 
   // The start-up sequence. Returns the exit status of the run; throws
   // platform::FileError when a file cannot be written.
@@ -48,6 +51,7 @@ class Form1 {
 
   platform::Display& display_;
   std::string installation_folder_;
+  package::ScenarioContent content_;
   std::string line_id_;
   std::string train_number_;
   records::ScenarioRecords records_;

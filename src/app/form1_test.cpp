@@ -64,7 +64,16 @@ TEST(Form1, ErroreShowsTheCodeDirectlyAfterThePromptAndEndsTheRun) {
   Form1 form(display, "unused");
   EXPECT_EQ(form.errore("1250"), kExitStampConflict);
   ASSERT_EQ(display.events.size(), 1u);
-  EXPECT_EQ(display.events[0], std::string("box ") + kApplicationTitle + "| Errore n. 1250");
+  EXPECT_EQ(display.events[0], "box Velbrio_Dolvena 30527| Errore n. 1250");
+
+  // A packaged scenario's boxes carry its own identity.
+  RecordingDisplay package_display;
+  package::ScenarioContent content = builtin_scenario_content();
+  content.line_id = "Colle_Alto";
+  content.train_number = "2417";
+  Form1 package_form(package_display, "unused", content);
+  package_form.errore("1251");
+  EXPECT_EQ(package_display.events.at(0), "box Colle_Alto 2417| Errore n. 1251");
 }
 
 }  // namespace

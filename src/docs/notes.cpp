@@ -4,9 +4,8 @@
 #include "text/line_list.h"
 
 namespace scenario::docs {
-namespace {
 
-text::LineList notes() {
+text::LineList builtin_notes() {
   text::LineList lines;
   lines.add("");
   lines.add("Scenario Velbrio_Dolvena - pacchetto di installazione");
@@ -48,10 +47,9 @@ text::LineList notes() {
   return lines;
 }
 
-}  // namespace
 
 void dati_note(const std::string& path) {
-  text::write_lines(path, notes());
+  text::write_lines(path, builtin_notes());
 }
 
 }  // namespace scenario::docs

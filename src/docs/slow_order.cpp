@@ -46,7 +46,9 @@ std::string empty_row() {
 constexpr const char* kTableBottom =
     " |___|____________________________|____________|__________|_________|____________|";
 
-text::LineList slow_order() {
+}  // namespace
+
+text::LineList builtin_slow_order() {
   text::LineList lines;
   lines.add("");
   lines.add("                               Modulo M. 3");
@@ -78,10 +80,9 @@ text::LineList slow_order() {
   return lines;
 }
 
-}  // namespace
 
 void dati_rallentamenti(const std::string& path) {
-  text::write_lines(path, slow_order());
+  text::write_lines(path, builtin_slow_order());
 }
 
 }  // namespace scenario::docs

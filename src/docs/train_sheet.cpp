@@ -60,7 +60,9 @@ const std::array<TimetableRow, 36> kTimetable = {{
 constexpr const char* kTableBottom =
     " |_____|_____|__________|_____|____________________________|________________|_____|";
 
-text::LineList train_sheet() {
+}  // namespace
+
+text::LineList builtin_train_sheet() {
   text::LineList lines;
   lines.add("");
   lines.add("");
@@ -91,10 +93,9 @@ text::LineList train_sheet() {
   return lines;
 }
 
-}  // namespace
 
 void dati_scheda(const std::string& path) {
-  text::write_lines(path, train_sheet());
+  text::write_lines(path, builtin_train_sheet());
 }
 
 }  // namespace scenario::docs

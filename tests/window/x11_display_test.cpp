@@ -33,7 +33,7 @@ using scenario::testing::XvfbServer;
 constexpr auto kPatience = 10s;
 const std::string kProbe = SCENARIO_DISPLAY_PROBE;
 const std::string kProbeTitle = "^" + std::filesystem::path(kProbe).filename().string() + "$";
-const std::string kBoxTitle = std::string("^") + app::kApplicationTitle + "$";
+const std::string kBoxTitle = "^Velbrio_Dolvena 30527$";
 
 struct Rgb8 {
   unsigned char r, g, b;
@@ -370,7 +370,7 @@ TEST(ConsoleFallback, WithoutAReachableDisplayTheWindowIsALineOnStandardError) {
     probe.write_line("");
     EXPECT_EQ(probe.wait(kPatience), app::kExitStampConflict) << what;
     EXPECT_EQ(probe.standard_error(),
-              std::string("Attendere\n") + app::kApplicationTitle + ": Errore n. 1250\n")
+              std::string("Attendere\nVelbrio_Dolvena 30527: Errore n. 1250\n"))
         << what;
   }
 }
