@@ -1,4 +1,4 @@
-// The folder of the running executable on Windows, from the module's own
+// The file and folder of the running executable on Windows, from the module's own
 // file name.
 
 #include <windows.h>
@@ -25,6 +25,10 @@ std::wstring executable_path() {
     }
     buffer.resize(buffer.size() * 2);  // the name was cut short
   }
+}
+
+std::string executable_file() {
+  return to_utf8(executable_path());
 }
 
 std::string executable_folder() {

@@ -34,6 +34,11 @@ void remove_file(const std::string& path);
 // never a part. On any failure the temporary file is removed, the
 // target is untouched, and FileError is thrown. The file is not flushed to
 // disk: the system writes it back on its own schedule.
-void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write);
+// A program (FileKind::kProgram) may be run: on POSIX systems its mode
+// lets whoever may read it execute it, set before it takes the target's
+// name; elsewhere the kind makes no difference.
+enum class FileKind { kData, kProgram };
+void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write,
+                  FileKind kind = FileKind::kData);
 
 }  // namespace scenario::platform

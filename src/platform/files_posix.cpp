@@ -75,15 +75,15 @@ class TemporaryFile {
 // Opens the new file's contents. Where the file system allows it the file has
 // no name at all until it is complete, so a run killed mid-write leaves
 // nothing behind; elsewhere it gets a hidden name beside the target.
-void open_temporary(const std::string& path, TemporaryFile& temp) {
+void open_temporary(const std::string& path, mode_t mode, TemporaryFile& temp) {
   const std::string folder = folder_of(path);
 #ifdef O_TMPFILE
-  temp.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  temp.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
   if (temp.fd >= 0) {
     // An anonymous file is created with the mode bits unmasked.
     mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(temp.fd, 0666 & ~mask);
+    ::fchmod(temp.fd, mode & ~mask);
     return;
   }
   if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
@@ -93,7 +93,7 @@ void open_temporary(const std::string& path, TemporaryFile& temp) {
   for (int attempt = 0;; ++attempt) {
     std::ostringstream name;
     name << folder << '/' << '.' << name_of(path) << ".tmp-" << ::getpid() << '-' << attempt;
-    temp.fd = ::open(name.str().c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    temp.fd = ::open(name.str().c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
     if (temp.fd >= 0) {
       temp.name = name.str();
       return;
@@ -162,9 +162,10 @@ void remove_file(const std::string& path) {
   }
 }
 
-void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write) {
+void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write,
+                  FileKind kind) {
   TemporaryFile temp;
-  open_temporary(path, temp);
+  open_temporary(path, kind == FileKind::kProgram ? 0777 : 0666, temp);
   PosixOutputFile out(temp.fd, path);
   write(out);
   // No fsync: the link or the rename alone keeps the target whole on any

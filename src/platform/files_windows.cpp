@@ -121,7 +121,8 @@ void remove_file(const std::string& path) {
   }
 }
 
-void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write) {
+void replace_file(const std::string& path, const std::function<void(OutputFile&)>& write,
+                  FileKind /*kind: a file's name, not its mode, makes it a program here*/) {
   TemporaryFile temp;
   open_temporary(path, temp);
   WindowsOutputFile out(temp.handle, path);

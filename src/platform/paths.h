@@ -11,6 +11,10 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// The full path of the running executable's own file, resolved from the
+// process itself. Throws FileError.
+std::string executable_file();
+
 // The folder that holds the running executable, resolved from the process
 // itself (never from the current directory), without a trailing separator.
 std::string executable_folder();

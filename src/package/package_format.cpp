@@ -1,0 +1,169 @@
+#include "package/package_format.h"
+
+#include <array>
+
+#include "package/checksum.h"
+#include "text/cp1252.h"
+#include "text/utf8.h"
+
+namespace scenario::package {
+namespace {
+
+// The payload's fields in file order, with the name a fault gives each.
+struct PayloadField {
+  std::string ScenarioContent::*member;
+  const char* name;
+};
+constexpr std::array<PayloadField, 7> kPayloadFields{{
+    {&ScenarioContent::line_id, "l'identificativo della linea"},
+    {&ScenarioContent::train_number, "il numero del treno"},
+    {&ScenarioContent::line_text, "il testo della linea"},
+    {&ScenarioContent::run_text, "il testo della corsa"},
+    {&ScenarioContent::notes, "le note"},
+    {&ScenarioContent::slow_order, "il modulo dei rallentamenti"},
+    {&ScenarioContent::train_sheet, "la scheda treno"},
+}};
+
+// Offsets within the trailer.
+constexpr std::size_t kPayloadStartAt = 0;
+constexpr std::size_t kPayloadLengthAt = 8;
+constexpr std::size_t kChecksumAt = 16;
+constexpr std::size_t kVersionAt = 20;
+constexpr std::size_t kMagicAt = 24;
+static_assert(kMagicAt + kTrailerMagic.size() == kTrailerSize);
+
+void append_le(std::string& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
+}
+
+std::uint64_t read_le(std::string_view bytes, std::size_t at, int count) {
+  std::uint64_t value = 0;
+  for (int i = count - 1; i >= 0; --i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+  return value;
+}
+
+std::string hex32(std::uint64_t value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text = "0x";
+  for (int shift = 28; shift >= 0; shift -= 4)
+    text.push_back(kDigits[(value >> shift) & 0xFu]);
+  return text;
+}
+
+ScenarioContent read_payload(std::string_view payload) {
+  ScenarioContent content;
+  std::size_t at = 0;
+  for (const PayloadField& field : kPayloadFields) {
+    if (payload.size() - at < 4) {
+      throw PackageFault(std::string("lo scenario è malformato: finisce prima della lunghezza di ") +
+                         field.name);
+    }
+    const std::uint64_t length = read_le(payload, at, 4);
+    at += 4;
+    if (length > payload.size() - at) {
+      throw PackageFault(std::string("lo scenario è malformato: ") + field.name + " dichiara " +
+                         std::to_string(length) + " byte, ne restano " +
+                         std::to_string(payload.size() - at));
+    }
+    content.*field.member = std::string(payload.substr(at, static_cast<std::size_t>(length)));
+    at += static_cast<std::size_t>(length);
+  }
+  if (at != payload.size()) {
+    throw PackageFault("lo scenario è malformato: " + std::to_string(payload.size() - at) +
+                       " byte dopo la scheda treno, che è l'ultimo campo");
+  }
+  for (const PayloadField& field : {kPayloadFields[0], kPayloadFields[1]}) {
+    if (const auto fault = identity_fault(content.*field.member))
+      throw PackageFault(std::string("lo scenario è malformato: ") + field.name + " " + *fault);
+  }
+  return content;
+}
+
+}  // namespace
+
+std::string packaged_scenario(const ScenarioContent& content, std::uint64_t base_size) {
+  std::string bytes;
+  for (const PayloadField& field : kPayloadFields) {
+    const std::string& value = content.*field.member;
+    append_le(bytes, value.size(), 4);
+    bytes += value;
+  }
+  const std::uint64_t payload_length = bytes.size();
+  const std::uint32_t checksum = crc32(bytes);
+  append_le(bytes, base_size, 8);
+  append_le(bytes, payload_length, 8);
+  append_le(bytes, checksum, 4);
+  append_le(bytes, kFormatVersion, 4);
+  bytes += kTrailerMagic;
+  return bytes;
+}
+
+bool ends_with_trailer(std::string_view program) {
+  return program.ends_with(kTrailerMagic);
+}
+
+ScenarioContent read_packaged_scenario(std::string_view program) {
+  if (program.size() < kTrailerSize || !ends_with_trailer(program)) {
+    throw PackageFault(
+        "lo scenario manca: il programma non finisce con la coda che lo annuncia (è un "
+        "installatore copiato o scaricato solo in parte, o non è un pacchetto)");
+  }
+  const std::string_view trailer = program.substr(program.size() - kTrailerSize);
+  const std::uint64_t version = read_le(trailer, kVersionAt, 4);
+  if (version != kFormatVersion) {
+    throw PackageFault("lo scenario è nel formato " + std::to_string(version) +
+                       ", questo installatore conosce solo il formato " +
+                       std::to_string(kFormatVersion));
+  }
+  const std::uint64_t start = read_le(trailer, kPayloadStartAt, 8);
+  const std::uint64_t length = read_le(trailer, kPayloadLengthAt, 8);
+  const std::uint64_t before_trailer = program.size() - kTrailerSize;
+  const bool short_of_payload = start > before_trailer || length > before_trailer - start;
+  if (short_of_payload || length != before_trailer - start) {
+    // The size the trailer gives, formed only where a damaged trailer
+    // cannot make it overflow.
+    const bool representable = start <= UINT64_MAX - kTrailerSize &&
+                               length <= UINT64_MAX - kTrailerSize - start;
+    const std::string announced = representable
+                                      ? std::to_string(start + length + kTrailerSize) + " byte"
+                                      : "più byte di quanti un file ne possa avere";
+    throw PackageFault(std::string(short_of_payload ? "lo scenario è troncato"
+                                                    : "lo scenario ha byte in più") +
+                       ": secondo la sua coda il pacchetto ha " + announced + ", il file ne ha " +
+                       std::to_string(program.size()));
+  }
+  const std::string_view payload =
+      program.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  const std::uint32_t expected = static_cast<std::uint32_t>(read_le(trailer, kChecksumAt, 4));
+  const std::uint32_t actual = crc32(payload);
+  if (actual != expected) {
+    throw PackageFault("lo scenario è stato alterato: la somma di controllo dei suoi " +
+                       std::to_string(length) + " byte è " + hex32(actual) + ", la coda dice " +
+                       hex32(expected));
+  }
+  return read_payload(payload);
+}
+
+std::optional<std::string> identity_fault(std::string_view value) {
+  if (value.empty())
+    return "è vuoto";
+  if (!text::is_utf8(value))
+    return "non è UTF-8 valido";
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F)
+      return "contiene un carattere di controllo";
+    if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+      return std::string("contiene ") + c + ", che un nome di file non può contenere";
+  }
+  try {
+    text::utf8_to_cp1252(value);
+  } catch (const std::invalid_argument& error) {
+    return std::string("non è rappresentabile in Windows-1252 (") + error.what() + ")";
+  }
+  return std::nullopt;
+}
+
+}  // namespace scenario::package
