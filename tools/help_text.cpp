@@ -70,6 +70,21 @@ Uso:
       JSON come compile, con refusal (il motivo del rifiuto), files e
       diagnostics.
 
+  scenario_tool package TESTO_LINEA TESTO_CORSA --line-id ID --train NUMERO
+                -o CARTELLA [--documents CARTELLA] [--encoding cp1252|utf-8]
+      Fa di uno scenario un installatore da dare ai macchinisti: un solo
+      programma che, avviato dalla cartella del simulatore, mostra
+      "Attendere", scrive i documenti, compila i testi, scrive i tre file
+      binari e finisce, come l'installatore dello scenario predefinito.
+      Controlla i testi come compile (con errori non scrive niente) e
+      scrive nella CARTELLA (creata se manca) ID_NUMERO_installer per
+      Linux e, dove è compilato l'installatore per Windows, anche
+      ID_NUMERO_installer.exe. I documenti sono i tre file di --documents,
+      con i nomi che dà loro l'installatore (ID_NUMERO_scheda_treno.txt,
+      ID_NUMERO_rallentamenti.txt, ID_NUMERO_note.txt), o senza
+      --documents quelli che scriverebbe documents. ID e NUMERO non possono
+      contenere neppure : * ? " < > |, che Windows non ammette nei nomi.
+
   scenario_tool dump FILE [--kind table|cells|plan] [--all] [--json]
       Decodifica un file binario: la tabella dello scenario (.sim), il file
       delle celle (.dat) o i dati di linea (_linea.dat). Il tipo viene dal
@@ -117,8 +132,9 @@ caratteri di Windows-1252; anche NUMERO può contenere lettere.
 
 Stato di uscita:
   0  fatto, nessun errore registrato
-  1  check, compile, documents: il compilatore o la passata finale
-     registrano un errore; documents: la corsa non entra nei documenti
+  1  check, compile, documents, package: il compilatore o la passata
+     finale registrano un errore; documents, package: la corsa non entra
+     nei documenti
   2  argomenti errati, o un file che non si può leggere, scrivere o decodificare
      (il messaggio nomina il file e il motivo)
   3  errore interno del programma

@@ -11,6 +11,7 @@
 #include "tools/dump_command.h"
 #include "tools/exit_codes.h"
 #include "tools/help_text.h"
+#include "tools/package_command.h"
 #include "tools/plot_command.h"
 #include "tools/tool_version.h"
 #include "tools/view/view_command.h"
@@ -44,6 +45,8 @@ int dispatch(const std::string& name, std::span<const std::string> args, std::os
     return run_check(args, out);
   if (name == "documents")
     return run_documents_command(args, out, err);
+  if (name == "package")
+    return run_package(args, out, err);
   if (name == "dump")
     return run_dump(args, out, err);
   if (name == "plot")
