@@ -1,8 +1,9 @@
 // Writes the seed corpora of the fuzzers into one folder:
 // <folder>/field_reader, <folder>/compile, <folder>/check (as compile),
-// <folder>/decoders, <folder>/documents and <folder>/notes, from the
-// built-in texts, the short texts of the unit tests, the binary files that
-// compiling them gives and the installer's notes.
+// <folder>/decoders, <folder>/documents, <folder>/notes and
+// <folder>/package, from the built-in texts, the short texts of the unit
+// tests, the binary files that compiling them gives, the installer's notes
+// and packages of short scenarios.
 //
 // Usage: fuzz_seed_corpus FOLDER
 
@@ -18,6 +19,7 @@
 #include "fuzz/compile_input.h"
 #include "fuzz/decoder_input.h"
 #include "fuzz/seed_texts.h"
+#include "package/package_format.h"
 #include "records/cell_file.h"
 #include "records/line_data_file.h"
 #include "records/little_endian_writer.h"
@@ -171,6 +173,28 @@ void write_notes_seeds(const fs::path& folder) {
   write_seed(folder, "cr", cr);
 }
 
+// Packages of the short texts (with short documents), as whole programs
+// behind a small base (first byte even) and as payloads alone (odd).
+void write_package_seeds(const fs::path& folder) {
+  const auto lines = fuzz::small_line_texts();
+  const auto runs = fuzz::small_run_texts();
+  for (std::size_t i = 0; i < lines.size() && i < runs.size(); ++i) {
+    const package::ScenarioContent content{.line_id = "Linea_" + std::to_string(i),
+                                           .train_number = std::to_string(1000 + i),
+                                           .line_text = lines[i].text,
+                                           .run_text = runs[i].text,
+                                           .notes = "Buon viaggio.\r\n",
+                                           .slow_order = "",
+                                           .train_sheet = "TRENO\r\n"};
+    const std::string base = "\x7F" "ELF base";
+    write_seed(folder, "program-" + std::to_string(i),
+               std::string(1, '\0') + base + package::packaged_scenario(content, base.size()));
+    const std::string tail = package::packaged_scenario(content, 0);
+    write_seed(folder, "payload-" + std::to_string(i),
+               "\x01" + tail.substr(0, tail.size() - package::kTrailerSize));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,6 +212,7 @@ int main(int argc, char** argv) {
     // The documents fuzzer reads the compile fuzzer's inputs.
     write_compile_seeds(folder / "documents");
     write_notes_seeds(folder / "notes");
+    write_package_seeds(folder / "package");
   } catch (const std::exception& error) {
     std::cerr << "fuzz_seed_corpus: " << error.what() << '\n';
     return 1;

@@ -5,7 +5,7 @@
 # findings.
 #
 #   scripts/fuzz.sh SECONDS [FUZZER...]
-#   FUZZER: field_reader compile decoders check documents notes
+#   FUZZER: field_reader compile decoders check documents notes package
 #
 # The seeds are written afresh from the built-in texts and the tests' short
 # texts; the corpora grow from run to run in build/fuzz/corpus/<fuzzer>; an
@@ -17,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  echo "uso: scripts/fuzz.sh SECONDI [field_reader|compile|decoders|check|documents|notes ...]" >&2
+  echo "uso: scripts/fuzz.sh SECONDI [field_reader|compile|decoders|check|documents|notes|package ...]" >&2
   exit 2
 }
 
@@ -25,14 +25,14 @@ seconds=${1:-}
 [[ $seconds =~ ^[0-9]+$ ]] && ((seconds > 0)) || usage
 shift
 fuzzers=("$@")
-((${#fuzzers[@]} > 0)) || fuzzers=(field_reader compile decoders check documents notes)
+((${#fuzzers[@]} > 0)) || fuzzers=(field_reader compile decoders check documents notes package)
 
 # Limits of one input. A line of 1000000 m is about 20 MB of plan and takes
 # well under a second; nothing legitimate comes near these.
 timeout_seconds=20
 rss_limit_mb=2048
 declare -A max_len=([field_reader]=16384 [compile]=16384 [decoders]=8192 [check]=8192
-  [documents]=16384 [notes]=16384)
+  [documents]=16384 [notes]=16384 [package]=65536)
 for fuzzer in "${fuzzers[@]}"; do
   [[ -n ${max_len[$fuzzer]:-} ]] || usage
 done
