@@ -3,6 +3,7 @@
 #include <array>
 
 #include "package/checksum.h"
+#include "records/little_endian_writer.h"
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
@@ -32,9 +33,11 @@ constexpr std::size_t kVersionAt = 20;
 constexpr std::size_t kMagicAt = 24;
 static_assert(kMagicAt + kTrailerMagic.size() == kTrailerSize);
 
-void append_le(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i)
-    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
+template <std::size_t count>
+void append_le(std::string& out, std::uint64_t value) {
+  std::uint8_t bytes[count];
+  records::put_little_endian<count>(bytes, value);
+  out.append(reinterpret_cast<const char*>(bytes), count);
 }
 
 std::uint64_t read_le(std::string_view bytes, std::size_t at, int count) {
@@ -87,15 +90,15 @@ std::string packaged_scenario(const ScenarioContent& content, std::uint64_t base
   std::string bytes;
   for (const PayloadField& field : kPayloadFields) {
     const std::string& value = content.*field.member;
-    append_le(bytes, value.size(), 4);
+    append_le<4>(bytes, value.size());
     bytes += value;
   }
   const std::uint64_t payload_length = bytes.size();
   const std::uint32_t checksum = crc32(bytes);
-  append_le(bytes, base_size, 8);
-  append_le(bytes, payload_length, 8);
-  append_le(bytes, checksum, 4);
-  append_le(bytes, kFormatVersion, 4);
+  append_le<8>(bytes, base_size);
+  append_le<8>(bytes, payload_length);
+  append_le<4>(bytes, checksum);
+  append_le<4>(bytes, kFormatVersion);
   bytes += kTrailerMagic;
   return bytes;
 }
