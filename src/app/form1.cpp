@@ -67,9 +67,12 @@ int Form1::errore(const std::string& a) {
 
 namespace {
 
-// Replaces the file at `path` with `bytes`. Throws platform::FileError.
-void write_text(const std::string& path, const std::string& bytes) {
-  platform::replace_file(path, [&](platform::OutputFile& out) { out.write(bytes); });
+// Replaces the file at `path` with `bytes`, which are let go once written:
+// the run needs them no more, and the compile then reuses their memory.
+// Throws platform::FileError.
+void write_text(const std::string& path, std::string& bytes) {
+  const std::string written = std::move(bytes);
+  platform::replace_file(path, [&](platform::OutputFile& out) { out.write(written); });
 }
 
 }  // namespace

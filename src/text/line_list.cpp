@@ -16,6 +16,12 @@ void LineList::add(std::string line) {
 std::string render_lines(const LineList& lines) {
   std::string bytes;
   const auto& slots = lines.slots();
+  // Room for all of it at once: a line's Windows-1252 form is never longer
+  // than its UTF-8 one.
+  std::size_t room = 0;
+  for (const std::string& line : slots)
+    room += line.size() + 2;
+  bytes.reserve(room);
   for (std::size_t slot = 0; slot < kLineSlots && slot < slots.size(); ++slot) {
     if (slots[slot] == kEndMarker)
       return bytes;
