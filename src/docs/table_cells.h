@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -22,5 +24,13 @@ std::string kilometres(int metres);
 
 // One table line: a space, then every cell between bars (" |a|b|c|").
 std::string table_row(std::initializer_list<std::string_view> cells);
+
+// Adds every line of a group to `lines` (a text::LineList or any list with
+// add(std::string)).
+template <typename Lines, std::size_t count>
+void add_form_lines(Lines& lines, const std::array<std::string_view, count>& group) {
+  for (const std::string_view line : group)
+    lines.add(std::string(line));
+}
 
 }  // namespace scenario::docs

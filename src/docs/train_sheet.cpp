@@ -4,7 +4,9 @@
 #include <array>
 
 #include "docs/driver_documents.h"
+#include "docs/table_cells.h"
 #include "docs/timetable_row.h"
+#include "docs/train_sheet_form.h"
 #include "text/line_list.h"
 
 namespace scenario::docs {
@@ -57,9 +59,6 @@ const std::array<TimetableRow, 36> kTimetable = {{
     {0, 0, 96600, "DOLVENA C.LE", arrives(clock_time(23, 26))},
 }};
 
-constexpr const char* kTableBottom =
-    " |_____|_____|__________|_____|____________________________|________________|_____|";
-
 }  // namespace
 
 text::LineList builtin_train_sheet() {
@@ -68,31 +67,19 @@ text::LineList builtin_train_sheet() {
   lines.add("");
   // Identity band: train number, title with the terminal stations, speed
   // rank over braked-mass percentage.
-  lines.add("  ___________________                                               ______________");
-  lines.add(" |                   |                    SCHEDA                   |              |");
+  add_form_lines(lines, kSheetIdentityHead);
   lines.add(" |   TRENO n.30527   |                   da: VELBRIO S.M.N.        |   V 160 B    |");
   lines.add(" |___________________|                    a: DOLVENA C.LE          |     125%     |");
-  lines.add("                                                                   |______________|");
-  // Classification band; line 8 keeps its 7 trailing spaces.
-  lines.add("  ___________________                ___________________");
-  lines.add(" |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ");
+  add_form_lines(lines, kSheetClassificationHead);
   lines.add(" |     REGIONALE     |              |      360T         |");
-  lines.add(" |___________________|              |___________________|");
-  lines.add("");
-  lines.add("  " + std::string(80, '_'));
-  lines.add(" | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |");
-  lines.add(" | Lim.|Marc.|          |  Rs |                            |                |     |");
-  lines.add(kTableBottom);
+  add_form_lines(lines, kSheetTimetableHead);
   for (const TimetableRow& row : kTimetable)
     lines.add(timetable_row(row));
-  lines.add(kTableBottom);
-  lines.add(" ");
-  lines.add(" Il segno (+) indica la misura di tempo di 30 sec.");
+  add_form_lines(lines, kSheetTimetableFoot);
   lines.add(" Fermata a p.c. precedenze per servizio personale, perditempo 2 min.");
   lines.end();
   return lines;
 }
-
 
 void dati_scheda(const std::string& path) {
   text::write_lines(path, builtin_train_sheet());

@@ -1,5 +1,6 @@
 #include "tools/documents/slow_order_from_run.h"
 
+#include "docs/slow_order_form.h"
 #include "docs/table_cells.h"
 #include "text/cp1252.h"
 #include "tools/documents/document_lines.h"
@@ -8,12 +9,8 @@
 namespace scenario::tools {
 namespace {
 
-constexpr std::size_t kRowsOnAForm = 26;
 constexpr std::size_t kPlacesCell = 28;
 constexpr std::int64_t kMetresPerKilometre = 1000;
-
-constexpr std::string_view kTableBottom =
-    " |___|____________________________|____________|__________|_________|____________|";
 
 // The places between which a restriction starting at `start` lies.
 std::string places_of(const std::vector<RunStation>& stations, std::int64_t start) {
@@ -54,44 +51,22 @@ std::string restriction_row(const std::vector<RunStation>& stations, const RunSl
        docs::right_aligned(std::to_string(order.length), 7) + "  ", std::string(12, ' ')});
 }
 
-std::string empty_row() {
-  return docs::table_row({std::string(3, ' '), std::string(28, ' '), std::string(12, ' '),
-                          std::string(10, ' '), std::string(9, ' '), std::string(12, ' ')});
-}
-
 void add_form(DocumentLines& lines, const RunFacts& facts, std::size_t first_order) {
   const std::string line_name = text::cp1252_upper(facts.stations.front().name) + " - " +
                                 text::cp1252_upper(facts.stations.back().name);
-  lines.add("");
-  lines.add("                               Modulo M. 3");
-  lines.add("                           ORDINE DI RALLENTAMENTO");
-  lines.add(" " + std::string(80, '_'));
+  docs::add_form_lines(lines, docs::kSlowOrderTitle);
   lines.add("  Linea  " + line_name);
   lines.add("");
-  lines.add("  Si ordina al macchinista del treno " + facts.train_number +
-            " di effettura i seguenti rallentamenti");
-  lines.add("  " + std::string(79, '_'));
-  lines.add(" |   |                            |Inizio dopo |          |         |            |");
-  lines.add(" | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|");
-  lines.add(" |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |");
-  lines.add(kTableBottom);
-  for (std::size_t row = 0; row < kRowsOnAForm; ++row) {
+  lines.add(docs::slow_order_instruction(facts.train_number));
+  docs::add_form_lines(lines, docs::kSlowOrderTableHead);
+  for (std::size_t row = 0; row < docs::kRestrictionRowsOnAForm; ++row) {
     const std::size_t order = first_order + row;
     if (order < facts.slow_orders.size())
       lines.add(restriction_row(facts.stations, facts.slow_orders[order], order + 1));
     else
-      lines.add(empty_row());
+      lines.add(docs::empty_restriction_row());
   }
-  lines.add(kTableBottom);
-  lines.add("");
-  // The letters of the "Prescrizioni specifiche" column, in the form's own
-  // order A, B, D, C.
-  lines.add("              Prescrizioni specifiche");
-  lines.add(" A - Da rispettare con tutto il treno (per i treni viaggiatori)");
-  lines.add(" B - Interessa anche la stazione di.......");
-  lines.add(" D - Rallentamneto N. ... e N. ...  sono contigui");
-  lines.add(" C - Da rispettare dalle ore ....  alle ore ..... di tutti");
-  lines.add("     i giorni esclusi i seguenti:.........");
+  docs::add_form_lines(lines, docs::kSlowOrderFoot);
 }
 
 }  // namespace
@@ -101,7 +76,7 @@ text::LineList slow_order_from_run(const RunFacts& facts, std::string_view run_t
   std::size_t first_order = 0;
   do {
     add_form(lines, facts, first_order);
-    first_order += kRowsOnAForm;
+    first_order += docs::kRestrictionRowsOnAForm;
   } while (first_order < facts.slow_orders.size());
   return std::move(lines).finished();
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "docs/table_cells.h"
+#include "docs/train_sheet_form.h"
 #include "docs/timetable_row.h"
 #include "records/kilometre_text.h"
 #include "text/cp1252.h"
@@ -24,9 +25,6 @@ constexpr std::size_t kRightBox = 14;
 constexpr std::size_t kTerminalName = 22;  // after "da: " and "a: ", up to the right box
 constexpr std::size_t kBlockedMassIndent = 6;
 constexpr std::size_t kPlaceCell = 28;
-
-constexpr std::string_view kTableBottom =
-    " |_____|_____|__________|_____|____________________________|________________|_____|";
 
 // `text` in the middle of `width` characters, the odd space on the right.
 std::string centred(std::string_view text, std::size_t width) {
@@ -179,30 +177,19 @@ text::LineList train_sheet_from_run(const RunFacts& facts, const SheetOptions& o
   lines.add("");
   // Identity band: train number, title with the terminal stations, top
   // speed and rank over the braked-mass percentage.
-  lines.add("  ___________________                                               ______________");
-  lines.add(" |                   |                    SCHEDA                   |              |");
+  docs::add_form_lines(lines, docs::kSheetIdentityHead);
   lines.add(" |" + centred(train, kTrainBox) + "|" + std::string(19, ' ') + "da: " +
             docs::left_aligned(from, kTerminalName) + "|" + centred(speed_rank, kRightBox) + "|");
   lines.add(" |___________________|" + std::string(20, ' ') + "a: " +
             docs::left_aligned(to, kTerminalName) + "|" + centred(braked_mass, kRightBox) + "|");
-  lines.add("                                                                   |______________|");
-  // Classification band; its head line keeps 7 trailing spaces.
-  lines.add("  ___________________                ___________________");
-  lines.add(" |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ");
+  docs::add_form_lines(lines, docs::kSheetClassificationHead);
   lines.add(" |" + centred(options.classification, kTrainBox) + "|              |" +
             std::string(kBlockedMassIndent, ' ') +
             docs::left_aligned(options.blocked_mass, kTrainBox - kBlockedMassIndent) + "|");
-  lines.add(" |___________________|              |___________________|");
-  lines.add("");
-  lines.add("  " + std::string(80, '_'));
-  lines.add(" | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |");
-  lines.add(" | Lim.|Marc.|          |  Rs |                            |                |     |");
-  lines.add(kTableBottom);
+  docs::add_form_lines(lines, docs::kSheetTimetableHead);
   for (const SheetRow& row : rows)
     lines.add(timetable_line(row));
-  lines.add(kTableBottom);
-  lines.add(" ");
-  lines.add(" Il segno (+) indica la misura di tempo di 30 sec.");
+  docs::add_form_lines(lines, docs::kSheetTimetableFoot);
   if (options.legend_note)
     lines.add(" " + *options.legend_note);
   return std::move(lines).finished();
