@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form1.h"
+#include "app/builtin_scenario_content.h"
 #include "diagnostics/checker.h"
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
@@ -75,13 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The compile records what it records with or without the check.
   records::ScenarioRecords records;
-  records.line_id = app::kLineId;
-  records.train_number = app::kTrainNumber;
-  std::int32_t j = input.write_line_data;
-  finish::compile_and_complete(records,
-                               {compiler::DescriptionText{"linea", input.line_text},
-                                compiler::DescriptionText{"corsa", input.run_text}},
-                               j);
+  fuzz::compile_as_installer({compiler::DescriptionText{"linea", input.line_text},
+                              compiler::DescriptionText{"corsa", input.run_text}},
+                             input.write_line_data, records);
   require(records.state.error_code == 0 || error_found || outcome.left_out > 0,
           "an error the compile records is among the diagnostics");
   return 0;

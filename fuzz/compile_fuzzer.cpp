@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/form1.h"
 #include "compiler/error_codes.h"
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
@@ -66,10 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const compiler::DescriptionTexts texts = fuzz::description_texts(input);
 
   records::ScenarioRecords records;
-  records.line_id = app::kLineId;
-  records.train_number = app::kTrainNumber;
-  std::int32_t j = input.write_line_data;
-  const finish::Outcome outcome = finish::compile_and_complete(records, texts, j);
+  const finish::Outcome outcome =
+      fuzz::compile_as_installer(texts, input.write_line_data, records);
 
   const std::int32_t number = records.state.error_code;
   const compiler::ErrorCode* code = compiler::find_error_code(number);

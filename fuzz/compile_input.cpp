@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "app/builtin_scenario_content.h"
+
 namespace scenario::fuzz {
 namespace {
 
@@ -47,6 +49,15 @@ std::string compose_compile_input(const CompileInput& input) {
   bytes += kTextSeparator;
   bytes += input.run_text;
   return bytes;
+}
+
+finish::Outcome compile_as_installer(const compiler::DescriptionTexts& texts,
+                                     std::int32_t write_line_data,
+                                     records::ScenarioRecords& records) {
+  records.line_id = app::kLineId;
+  records.train_number = app::kTrainNumber;
+  std::int32_t j = write_line_data;
+  return finish::compile_and_complete(records, texts, j);
 }
 
 }  // namespace scenario::fuzz

@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "compiler/description_texts.h"
+#include "finish/memorizza_percorso.h"
+#include "records/scenario_records.h"
 
 namespace scenario::fuzz {
 
@@ -28,6 +30,12 @@ CompileInput parse_compile_input(std::string_view bytes);
 
 // The input's texts as the compiler takes them, named "linea" and "corsa".
 compiler::DescriptionTexts description_texts(const CompileInput& input);
+
+// The texts compiled and completed in memory as the installer compiles its
+// own, under the built-in identity, into `records` (fresh).
+finish::Outcome compile_as_installer(const compiler::DescriptionTexts& texts,
+                                     std::int32_t write_line_data,
+                                     records::ScenarioRecords& records);
 
 // The bytes that parse back into `input`; texts that hold the separator
 // themselves do not make a seed.

@@ -13,7 +13,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/form1.h"
 #include "finish/memorizza_percorso.h"
 #include "fuzz/compile_input.h"
 #include "fuzz/fuzz_check.h"
@@ -77,10 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::parse_compile_input({reinterpret_cast<const char*>(data), size});
   const compiler::DescriptionTexts texts = fuzz::description_texts(input);
   records::ScenarioRecords records;
-  records.line_id = app::kLineId;
-  records.train_number = app::kTrainNumber;
-  std::int32_t j = input.write_line_data;
-  if (finish::compile_and_complete(records, texts, j) != finish::Outcome::kComplete ||
+  if (fuzz::compile_as_installer(texts, input.write_line_data, records) !=
+          finish::Outcome::kComplete ||
       records.state.error_code != 0)
     return 0;  // refused as `compile` reports it
 
