@@ -9,8 +9,7 @@
 #include <string>
 
 #include "app/installer_run.h"
-#include "package/package_format.h"
-#include "platform/files.h"
+#include "package/program_scenario.h"
 #include "platform/paths.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +18,6 @@ int main(int argc, char** argv) {
   name.erase(0, name.find_last_of("/\\") + 1);
   if (name.empty())
     name = "installatore";
-  return app::run_installer(name, [] {
-    return package::read_packaged_scenario(platform::read_file(platform::executable_file()));
-  });
+  return app::run_installer(
+      name, [] { return package::read_program_scenario(platform::executable_file()); });
 }

@@ -55,7 +55,7 @@ std::string hex32(std::uint64_t value) {
   return text;
 }
 
-ScenarioContent read_payload(std::string_view payload) {
+ScenarioContent read_fields(std::string_view payload) {
   ScenarioContent content;
   std::size_t at = 0;
   for (const PayloadField& field : kPayloadFields) {
@@ -107,46 +107,58 @@ bool ends_with_trailer(std::string_view program) {
   return program.ends_with(kTrailerMagic);
 }
 
-ScenarioContent read_packaged_scenario(std::string_view program) {
-  if (program.size() < kTrailerSize || !ends_with_trailer(program)) {
+PayloadPlace read_trailer(std::string_view tail, std::uint64_t program_size) {
+  if (program_size < kTrailerSize || tail.size() < kTrailerSize || !ends_with_trailer(tail)) {
     throw PackageFault(
         "lo scenario manca: il programma non finisce con la coda che lo annuncia (è un "
         "installatore copiato o scaricato solo in parte, o non è un pacchetto)");
   }
-  const std::string_view trailer = program.substr(program.size() - kTrailerSize);
+  const std::string_view trailer = tail.substr(tail.size() - kTrailerSize);
   const std::uint64_t version = read_le(trailer, kVersionAt, 4);
   if (version != kFormatVersion) {
     throw PackageFault("lo scenario è nel formato " + std::to_string(version) +
                        ", questo installatore conosce solo il formato " +
                        std::to_string(kFormatVersion));
   }
-  const std::uint64_t start = read_le(trailer, kPayloadStartAt, 8);
-  const std::uint64_t length = read_le(trailer, kPayloadLengthAt, 8);
-  const std::uint64_t before_trailer = program.size() - kTrailerSize;
-  const bool short_of_payload = start > before_trailer || length > before_trailer - start;
-  if (short_of_payload || length != before_trailer - start) {
+  const PayloadPlace place{
+      .start = read_le(trailer, kPayloadStartAt, 8),
+      .length = read_le(trailer, kPayloadLengthAt, 8),
+      .checksum = static_cast<std::uint32_t>(read_le(trailer, kChecksumAt, 4)),
+  };
+  const std::uint64_t before_trailer = program_size - kTrailerSize;
+  const bool short_of_payload =
+      place.start > before_trailer || place.length > before_trailer - place.start;
+  if (short_of_payload || place.length != before_trailer - place.start) {
     // The size the trailer gives, formed only where a damaged trailer
     // cannot make it overflow.
-    const bool representable = start <= UINT64_MAX - kTrailerSize &&
-                               length <= UINT64_MAX - kTrailerSize - start;
-    const std::string announced = representable
-                                      ? std::to_string(start + length + kTrailerSize) + " byte"
-                                      : "più byte di quanti un file ne possa avere";
+    const bool representable = place.start <= UINT64_MAX - kTrailerSize &&
+                               place.length <= UINT64_MAX - kTrailerSize - place.start;
+    const std::string announced =
+        representable ? std::to_string(place.start + place.length + kTrailerSize) + " byte"
+                      : "più byte di quanti un file ne possa avere";
     throw PackageFault(std::string(short_of_payload ? "lo scenario è troncato"
                                                     : "lo scenario ha byte in più") +
                        ": secondo la sua coda il pacchetto ha " + announced + ", il file ne ha " +
-                       std::to_string(program.size()));
+                       std::to_string(program_size));
   }
-  const std::string_view payload =
-      program.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-  const std::uint32_t expected = static_cast<std::uint32_t>(read_le(trailer, kChecksumAt, 4));
+  return place;
+}
+
+ScenarioContent read_payload(std::string_view payload, const PayloadPlace& place) {
   const std::uint32_t actual = crc32(payload);
-  if (actual != expected) {
+  if (payload.size() != place.length || actual != place.checksum) {
     throw PackageFault("lo scenario è stato alterato: la somma di controllo dei suoi " +
-                       std::to_string(length) + " byte è " + hex32(actual) + ", la coda dice " +
-                       hex32(expected));
+                       std::to_string(payload.size()) + " byte è " + hex32(actual) +
+                       ", la coda dice " + hex32(place.checksum));
   }
-  return read_payload(payload);
+  return read_fields(payload);
+}
+
+ScenarioContent read_packaged_scenario(std::string_view program) {
+  const PayloadPlace place = read_trailer(program, program.size());
+  return read_payload(
+      program.substr(static_cast<std::size_t>(place.start), static_cast<std::size_t>(place.length)),
+      place);
 }
 
 std::optional<std::string> identity_fault(std::string_view value) {

@@ -35,11 +35,26 @@ class PackageFault : public std::runtime_error {
 // The payload and trailer to append to a base program of `base_size` bytes.
 std::string packaged_scenario(const ScenarioContent& content, std::uint64_t base_size);
 
-// The scenario a whole program file carries. Throws PackageFault when the
-// trailer is missing, the file is shorter or longer than the trailer says,
-// the checksum does not match, or the payload's fields do not read as a
-// scenario (a length beyond the payload, bytes left over, an identity that
-// cannot name the files).
+// Where a program's scenario lies, as its trailer gives it.
+struct PayloadPlace {
+  std::uint64_t start = 0;   // offset of the payload in the program
+  std::uint64_t length = 0;  // the payload's bytes, which the trailer follows
+  std::uint32_t checksum = 0;
+};
+
+// The place of the scenario a program of `program_size` bytes carries,
+// from the program's last bytes (`tail`: kTrailerSize of them, or all of a
+// shorter program). Throws PackageFault when the trailer is missing, of
+// another format, or gives a program shorter or longer than it is.
+PayloadPlace read_trailer(std::string_view tail, std::uint64_t program_size);
+
+// The scenario in `payload`, the bytes at `place`. Throws PackageFault when
+// the checksum does not match or the fields do not read as a scenario (a
+// length beyond the payload, bytes left over, an identity that cannot name
+// the files).
+ScenarioContent read_payload(std::string_view payload, const PayloadPlace& place);
+
+// The scenario a whole program carries: read_trailer, then read_payload.
 ScenarioContent read_packaged_scenario(std::string_view program);
 
 // True when the bytes end with a trailer's magic word: a packaged

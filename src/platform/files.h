@@ -23,6 +23,14 @@ bool file_exists(const std::string& path);
 // Reads the whole file as bytes. Throws FileError.
 std::string read_file(const std::string& path);
 
+// The last `count` bytes of a file (all of it when it is shorter) and the
+// file's whole size, read without the bytes before them. Throws FileError.
+struct FileTail {
+  std::uint64_t file_size = 0;
+  std::string bytes;
+};
+FileTail read_file_tail(const std::string& path, std::uint64_t count);
+
 // Removes the file if it exists. Throws FileError when it exists and cannot be
 // removed.
 void remove_file(const std::string& path);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -154,6 +155,37 @@ std::string read_file(const std::string& path) {
   if (in.bad())
     throw FileError(path, reason("lettura non riuscita", errno));
   return std::move(bytes).str();
+}
+
+FileTail read_file_tail(const std::string& path, std::uint64_t count) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    throw FileError(path, reason("lettura non riuscita", errno));
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    const int error = errno;
+    ::close(fd);
+    throw FileError(path, reason("lettura non riuscita", error));
+  }
+  FileTail tail;
+  tail.file_size = static_cast<std::uint64_t>(info.st_size);
+  const std::uint64_t wanted = std::min(count, tail.file_size);
+  tail.bytes.resize(static_cast<std::size_t>(wanted));
+  std::uint64_t done = 0;
+  while (done < wanted) {
+    const ssize_t got = ::pread(fd, tail.bytes.data() + done, static_cast<std::size_t>(wanted - done),
+                                static_cast<off_t>(tail.file_size - wanted + done));
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got <= 0) {
+      const int error = got < 0 ? errno : EIO;
+      ::close(fd);
+      throw FileError(path, reason("lettura non riuscita", error));
+    }
+    done += static_cast<std::uint64_t>(got);
+  }
+  ::close(fd);
+  return tail;
 }
 
 void remove_file(const std::string& path) {

@@ -85,10 +85,34 @@ TEST(Files, ExistenceReadingAndRemoval) {
   EXPECT_FALSE(file_exists(folder.path().string()));  // a folder is not a file
 }
 
+TEST(Files, TheTailOfAFileAndItsSize) {
+  TempFolder folder;
+  const std::string path = folder.file("t.bin");
+  write_bytes(path, std::string("0123456789\0xy", 13));
+  const FileTail last = read_file_tail(path, 4);
+  EXPECT_EQ(last.file_size, 13u);
+  EXPECT_EQ(last.bytes, std::string("9\0xy", 4));
+  const FileTail all = read_file_tail(path, 100);  // more than the file holds
+  EXPECT_EQ(all.file_size, 13u);
+  EXPECT_EQ(all.bytes, std::string("0123456789\0xy", 13));
+  EXPECT_EQ(read_file_tail(path, 0).bytes, "");
+  write_bytes(path, "");
+  EXPECT_EQ(read_file_tail(path, 4).file_size, 0u);
+  try {
+    read_file_tail(folder.file("missing.bin"), 4);
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.path(), folder.file("missing.bin"));
+    EXPECT_TRUE(error.reason().starts_with("lettura non riuscita: ")) << error.reason();
+  }
+}
+
 TEST(Paths, JoinsWithThePlatformSeparatorAndFindsTheExecutable) {
   EXPECT_EQ(join_path("dir", "name.txt"), std::string("dir") + kPathSeparator + "name.txt");
   const std::string folder = executable_folder();
   EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+  EXPECT_EQ(std::filesystem::path(executable_file()).parent_path().string(), folder);
+  EXPECT_TRUE(file_exists(executable_file()));
   EXPECT_NE(folder, std::filesystem::current_path().string() + "/nonexistent");
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/file_error.h"
@@ -110,6 +111,40 @@ std::string read_file(const std::string& path) {
   }
   CloseHandle(handle);
   return bytes;
+}
+
+FileTail read_file_tail(const std::string& path, std::uint64_t count) {
+  const HANDLE handle = CreateFileW(to_wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    throw FileError(path, reason("lettura non riuscita", GetLastError()));
+  auto fail = [&](DWORD error) {
+    CloseHandle(handle);
+    throw FileError(path, reason("lettura non riuscita", error));
+  };
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(handle, &size))
+    fail(GetLastError());
+  FileTail tail;
+  tail.file_size = static_cast<std::uint64_t>(size.QuadPart);
+  const std::uint64_t wanted = std::min(count, tail.file_size);
+  LARGE_INTEGER start;
+  start.QuadPart = static_cast<LONGLONG>(tail.file_size - wanted);
+  if (!SetFilePointerEx(handle, start, nullptr, FILE_BEGIN))
+    fail(GetLastError());
+  tail.bytes.resize(static_cast<std::size_t>(wanted));
+  std::uint64_t done = 0;
+  while (done < wanted) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::uint64_t>(wanted - done, 1u << 20));
+    DWORD got = 0;
+    if (!ReadFile(handle, tail.bytes.data() + done, chunk, &got, nullptr))
+      fail(GetLastError());
+    if (got == 0)
+      fail(ERROR_HANDLE_EOF);
+    done += got;
+  }
+  CloseHandle(handle);
+  return tail;
 }
 
 void remove_file(const std::string& path) {
