@@ -9,10 +9,12 @@
 #include <stdexcept>
 
 #include "bench/faulty_scenario.h"
+#include "app/builtin_scenario_content.h"
 #include "bench/generated_files.h"
 #include "child_process.h"
 #include "finish/memorizza_percorso.h"
 #include "line/builtin_line.h"
+#include "package/package_format.h"
 #include "platform/files.h"
 #include "run/builtin_run_text.h"
 #include "text/line_list.h"
@@ -37,15 +39,15 @@ double seconds_since(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The installer writes into the folder that holds it: a hard link puts it
+// An installer writes into the folder that holds it: a hard link puts it
 // there without copying it (a copy where the link is refused).
-fs::path place_installer(const BenchSettings& settings, const fs::path& folder) {
-  const fs::path installer = folder / "scenario_installer";
+fs::path place_program(const fs::path& program, const fs::path& folder) {
+  const fs::path placed = folder / program.filename();
   std::error_code error;
-  fs::create_hard_link(settings.installer, installer, error);
+  fs::create_hard_link(program, placed, error);
   if (error)
-    fs::copy_file(settings.installer, installer);
-  return installer;
+    fs::copy_file(program, placed);
+  return placed;
 }
 
 std::string file_bytes(const fs::path& path) {
@@ -80,16 +82,29 @@ benchmark::internal::Benchmark* timed(benchmark::internal::Benchmark* measuremen
       ->Unit(benchmark::kMillisecond);
 }
 
-void register_installer(const BenchSettings& settings) {
-  timed(benchmark::RegisterBenchmark(kInstallerRun,
-                                     [settings](benchmark::State& state) {
+// A package of the built-in scenario, as `scenario_tool package` makes it
+// from the built-in texts and documents, in a folder of its own.
+fs::path make_builtin_package(const BenchSettings& settings) {
+  const std::string base = platform::read_file(settings.package_base);
+  const fs::path package =
+      fresh_folder(settings.work, "package") / "Velbrio_Dolvena_30527_installer";
+  replace_with(package.string(),
+               base + package::packaged_scenario(app::builtin_scenario_content(), base.size()));
+  fs::permissions(package, fs::perms::owner_all);
+  return package;
+}
+
+// An installer program run in an empty folder of its own.
+void register_installer_run(const BenchSettings& settings, const char* name,
+                            const fs::path& program) {
+  timed(benchmark::RegisterBenchmark(name,
+                                     [settings, program](benchmark::State& state) {
                                        for (auto _ : state) {
                                          const fs::path folder =
                                              fresh_folder(settings.work, "installer");
-                                         const fs::path installer =
-                                             place_installer(settings, folder);
+                                         const fs::path placed = place_program(program, folder);
                                          ::sync();
-                                         const TimedRun run = run_timed(installer.string(), {});
+                                         const TimedRun run = run_timed(placed.string(), {});
                                          state.SetIterationTime(run.seconds);
                                          fs::remove_all(folder);
                                          if (run.status != 0) {
@@ -252,7 +267,7 @@ void register_checks(const BenchSettings& settings) {
 
 InstalledFiles install_once(const BenchSettings& settings) {
   const fs::path folder = fresh_folder(settings.work, "installed");
-  const fs::path installer = place_installer(settings, folder);
+  const fs::path installer = place_program(settings.installer, folder);
   if (run_timed(installer.string(), {}).status != 0) {
     throw std::runtime_error("the installer failed in " + folder.string());
   }
@@ -275,7 +290,8 @@ std::string write_bytes_name(std::int32_t length) {
 }
 
 void register_measurements(const BenchSettings& settings, const InstalledFiles& installed) {
-  register_installer(settings);
+  register_installer_run(settings, kInstallerRun, settings.installer);
+  register_installer_run(settings, kPackageRun, make_builtin_package(settings));
   register_copy(settings, installed);
   register_flush_policies(settings, installed);
   for (std::int32_t length : kMeasuredLengths) {

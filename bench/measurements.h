@@ -14,6 +14,7 @@ struct BenchSettings {
   std::filesystem::path work;  // every folder of the measurements is made in here
   bool own_work = false;       // `work` was made for this run and goes with it
   std::string installer;       // the installer executable
+  std::string package_base;    // the program packages are made from
   int runs = 21;               // timed runs of each measurement; medians are reported
 };
 
@@ -28,6 +29,7 @@ InstalledFiles install_once(const BenchSettings& settings);
 
 // Names under which the medians are reported.
 inline constexpr char kInstallerRun[] = "installer";
+inline constexpr char kPackageRun[] = "package_of_the_builtin_scenario";
 inline constexpr char kCopyRun[] = "copy_six_files";
 inline constexpr char kNoFlush[] = "six_files_no_flush";
 inline constexpr char kFsyncEach[] = "six_files_fsync_each";

@@ -48,6 +48,10 @@ void print_installer(std::ostream& out, const TableInput& input) {
                 copy);
   out << format("  %-58s %9.2f    target <= %.1f: %s\n", "ratio", ratio, kInstallerTarget,
                 verdict(ratio <= kInstallerTarget));
+  const double package = median_ms(input, kPackageRun);
+  out << format("  %-58s %9.2f ms  (x %.2f of the installer)\n",
+                "a package of the built-in scenario (scenario_tool package)", package,
+                package / installer);
   const double no_flush = median_ms(input, kNoFlush);
   const double fsync_each = median_ms(input, kFsyncEach);
   out << "  The same six files written in-process by the atomic replacement:\n";

@@ -53,6 +53,7 @@ PeakMemory measure_peak_memory(const BenchSettings& settings, std::int32_t lengt
 BenchSettings read_settings(int argc, char** argv) {
   BenchSettings settings;
   settings.installer = SCENARIO_INSTALLER;
+  settings.package_base = SCENARIO_PACKAGE_BASE;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument.starts_with("--work=")) {
