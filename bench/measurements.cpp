@@ -8,8 +8,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "bench/faulty_scenario.h"
 #include "app/builtin_scenario_content.h"
+#include "bench/faulty_scenario.h"
 #include "bench/generated_files.h"
 #include "child_process.h"
 #include "finish/memorizza_percorso.h"

@@ -65,8 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const compiler::DescriptionTexts texts = fuzz::description_texts(input);
 
   records::ScenarioRecords records;
-  const finish::Outcome outcome =
-      fuzz::compile_as_installer(texts, input.write_line_data, records);
+  const finish::Outcome outcome = fuzz::compile_as_installer(texts, input.write_line_data, records);
 
   const std::int32_t number = records.state.error_code;
   const compiler::ErrorCode* code = compiler::find_error_code(number);

@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a fault says what is wrong with the scenario");
     return 0;
   }
-  require(!package::identity_fault(content.line_id) && !package::identity_fault(content.train_number),
-          "a scenario read has an identity that names files");
+  require(
+      !package::identity_fault(content.line_id) && !package::identity_fault(content.train_number),
+      "a scenario read has an identity that names files");
   // The payload begins where the trailer says; packaging the scenario read
   // behind the same base gives back the program.
   const std::string tail = package::packaged_scenario(content, 0);

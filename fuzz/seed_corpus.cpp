@@ -186,7 +186,9 @@ void write_package_seeds(const fs::path& folder) {
                                            .notes = "Buon viaggio.\r\n",
                                            .slow_order = "",
                                            .train_sheet = "TRENO\r\n"};
-    const std::string base = "\x7F" "ELF base";
+    const std::string base =
+        "\x7F"
+        "ELF base";
     write_seed(folder, "program-" + std::to_string(i),
                std::string(1, '\0') + base + package::packaged_scenario(content, base.size()));
     const std::string tail = package::packaged_scenario(content, 0);

@@ -7,8 +7,7 @@
 namespace scenario::tools {
 
 std::string package_base_name(PackageSystem system) {
-  return system == PackageSystem::kWindows ? "scenario_package_base.exe"
-                                           : "scenario_package_base";
+  return system == PackageSystem::kWindows ? "scenario_package_base.exe" : "scenario_package_base";
 }
 
 std::optional<std::string> package_base(PackageSystem system) {

@@ -132,16 +132,14 @@ int run_package(std::span<const std::string> args, std::ostream& out, std::ostre
   }
 
   ensure_folder(out_folder);
-  const std::string target =
-      platform::join_path(out_folder, line_id + "_" + train + "_installer");
+  const std::string target = platform::join_path(out_folder, line_id + "_" + train + "_installer");
   write_package(*linux_base, target, content);
   out << "scritto " << target << '\n';
   if (const auto windows_base = package_base(PackageSystem::kWindows)) {
     write_package(*windows_base, target + ".exe", content);
     out << "scritto " << target << ".exe\n";
   } else {
-    out << "nessun installatore per Windows: manca "
-        << package_base_name(PackageSystem::kWindows)
+    out << "nessun installatore per Windows: manca " << package_base_name(PackageSystem::kWindows)
         << " (cmake --preset windows && cmake --build --preset windows)\n";
   }
   return kExitOk;

@@ -39,8 +39,8 @@ std::set<std::string> names_in(const fs::path& folder) {
 
 // Every file of `expected` (but `except`) has the same bytes in `actual`,
 // and `actual` holds no other file but `except_actual`.
-void expect_same_files(const fs::path& expected, const std::string& except,
-                       const fs::path& actual, const std::string& except_actual) {
+void expect_same_files(const fs::path& expected, const std::string& except, const fs::path& actual,
+                       const std::string& except_actual) {
   std::set<std::string> wanted = names_in(expected);
   wanted.erase(except);
   std::set<std::string> got = names_in(actual);
@@ -74,15 +74,15 @@ TEST(Package, OfTheBuiltInScenarioWritesTheInstallersSixFilesByteForByte) {
 
   TempFolder work;
   ASSERT_EQ(run_process(kTool, {"texts", "."}, work.path().string()).status, kExitOk);
-  const auto made = run_process(
-      kTool,
-      {"package", "Velbrio_Dolvena_linea.txt", "Velbrio_Dolvena_30527-.txt", "--line-id",
-       "Velbrio_Dolvena", "--train", "30527", "--documents", installed.path().string(), "-o",
-       "pacchetto"},
-      work.path().string());
+  const auto made =
+      run_process(kTool,
+                  {"package", "Velbrio_Dolvena_linea.txt", "Velbrio_Dolvena_30527-.txt",
+                   "--line-id", "Velbrio_Dolvena", "--train", "30527", "--documents",
+                   installed.path().string(), "-o", "pacchetto"},
+                  work.path().string());
   ASSERT_EQ(made.status, kExitOk) << made.standard_error;
-  EXPECT_TRUE(made.standard_output.starts_with(
-      "scritto pacchetto/Velbrio_Dolvena_30527_installer\n"))
+  EXPECT_TRUE(
+      made.standard_output.starts_with("scritto pacchetto/Velbrio_Dolvena_30527_installer\n"))
       << made.standard_output;
   const std::string package = work.file("pacchetto/Velbrio_Dolvena_30527_installer");
   EXPECT_TRUE((fs::status(package).permissions() & fs::perms::owner_exec) != fs::perms::none);
@@ -118,8 +118,9 @@ class OwnScenario : public ::testing::Test {
     return run_process(kTool, args, work.path().string());
   }
   std::vector<std::string> package_args(const std::vector<std::string>& more = {}) {
-    std::vector<std::string> args = {"package", "linea.txt", "corsa.txt", "--line-id",
-                                     "Colle_Valle", "--train", "2417", "-o", "out"};
+    std::vector<std::string> args = {"package",   "linea.txt",   "corsa.txt",
+                                     "--line-id", "Colle_Valle", "--train",
+                                     "2417",      "-o",          "out"};
     args.insert(args.end(), more.begin(), more.end());
     return args;
   }
@@ -139,7 +140,8 @@ TEST_F(OwnScenario, ItsPackageWritesWhatCompileAndDocumentsWrite) {
   EXPECT_EQ(made.standard_error, "");
 
   TempFolder install;
-  const auto ran = run_package_from_elsewhere(package_bytes(), install, "Colle_Valle_2417_installer");
+  const auto ran =
+      run_package_from_elsewhere(package_bytes(), install, "Colle_Valle_2417_installer");
   EXPECT_EQ(ran.status, 0) << ran.standard_error;
   EXPECT_EQ(names_in(work.path() / "attesi").size(), 6u);
   expect_same_files(work.path() / "attesi", "", install.path(), "Colle_Valle_2417_installer");
@@ -177,8 +179,7 @@ TEST_F(OwnScenario, ADamagedPackageSaysWhatIsWrongAndWritesNothing) {
        whole.substr(0, payload_start + 100) + whole.substr(payload_start + 101),
        "lo scenario è troncato: secondo la sua coda il pacchetto ha " + std::to_string(size) +
            " byte, il file ne ha " + std::to_string(size - 1)},
-      {"one byte changed",
-       whole.substr(0, payload_start) + altered_payload + trailer,
+      {"one byte changed", whole.substr(0, payload_start) + altered_payload + trailer,
        "lo scenario è stato alterato: la somma di controllo dei suoi " +
            std::to_string(payload.size()) + " byte è " + hex32(package::crc32(altered_payload)) +
            ", la coda dice " + hex32(package::crc32(payload))},

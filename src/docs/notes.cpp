@@ -47,7 +47,6 @@ text::LineList builtin_notes() {
   return lines;
 }
 
-
 void dati_note(const std::string& path) {
   text::write_lines(path, builtin_notes());
 }

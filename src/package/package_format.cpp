@@ -60,8 +60,8 @@ ScenarioContent read_fields(std::string_view payload) {
   std::size_t at = 0;
   for (const PayloadField& field : kPayloadFields) {
     if (payload.size() - at < 4) {
-      throw PackageFault(std::string("lo scenario è malformato: finisce prima della lunghezza di ") +
-                         field.name);
+      throw PackageFault(
+          std::string("lo scenario è malformato: finisce prima della lunghezza di ") + field.name);
     }
     const std::uint64_t length = read_le(payload, at, 4);
     at += 4;
@@ -136,10 +136,10 @@ PayloadPlace read_trailer(std::string_view tail, std::uint64_t program_size) {
     const std::string announced =
         representable ? std::to_string(place.start + place.length + kTrailerSize) + " byte"
                       : "più byte di quanti un file ne possa avere";
-    throw PackageFault(std::string(short_of_payload ? "lo scenario è troncato"
-                                                    : "lo scenario ha byte in più") +
-                       ": secondo la sua coda il pacchetto ha " + announced + ", il file ne ha " +
-                       std::to_string(program_size));
+    throw PackageFault(
+        std::string(short_of_payload ? "lo scenario è troncato" : "lo scenario ha byte in più") +
+        ": secondo la sua coda il pacchetto ha " + announced + ", il file ne ha " +
+        std::to_string(program_size));
   }
   return place;
 }

@@ -28,13 +28,13 @@ const ScenarioContent kSmall{.line_id = "L",
 // The small scenario's payload and trailer, written out by hand, behind a
 // base program of 5 bytes.
 const std::string kSmallPayload = from_hex(
-    "010000004c"      // line id "L"
-    "0100000037"      // train "7"
-    "020000006162"    // line text "ab"
-    "00000000"        // run text, empty
-    "010000006e"      // notes "n"
-    "00000000"        // slow order, empty
-    "0100000073");    // train sheet "s"
+    "010000004c"    // line id "L"
+    "0100000037"    // train "7"
+    "020000006162"  // line text "ab"
+    "00000000"      // run text, empty
+    "010000006e"    // notes "n"
+    "00000000"      // slow order, empty
+    "0100000073");  // train sheet "s"
 const std::string kSmallTrailer = from_hex(
     "0500000000000000"    // the payload begins after the 5 bytes of the base
     "2200000000000000"    // 34 bytes of payload
@@ -100,7 +100,9 @@ TEST(PackageFormat, NamesEveryFaultOfAProgramsScenario) {
        "lo scenario manca: il programma non finisce con la coda che lo annuncia (è un "
        "installatore copiato o scaricato solo in parte, o non è un pacchetto)"},
       {"a payload byte cut out",
-       [&] { return kBase + kSmallPayload.substr(0, 20) + kSmallPayload.substr(21) + kSmallTrailer; },
+       [&] {
+         return kBase + kSmallPayload.substr(0, 20) + kSmallPayload.substr(21) + kSmallTrailer;
+       },
        "lo scenario è troncato: secondo la sua coda il pacchetto ha 71 byte, il file ne ha 70"},
       {"the payload gone, trailer kept", [&] { return kSmallTrailer; },
        "lo scenario è troncato: secondo la sua coda il pacchetto ha 71 byte, il file ne ha 32"},
@@ -134,8 +136,7 @@ TEST(PackageFormat, NamesEveryFaultOfAProgramsScenario) {
       {"a field longer than the payload",
        [&] { return with_trailer(from_hex("010000004c0100000037ff000000")); },
        "lo scenario è malformato: il testo della linea dichiara 255 byte, ne restano 0"},
-      {"a payload ending inside a length",
-       [&] { return with_trailer(from_hex("010000004c01")); },
+      {"a payload ending inside a length", [&] { return with_trailer(from_hex("010000004c01")); },
        "lo scenario è malformato: finisce prima della lunghezza di il numero del treno"},
       {"bytes after the last field", [&] { return with_trailer(kSmallPayload + "zz"); },
        "lo scenario è malformato: 2 byte dopo la scheda treno, che è l'ultimo campo"},

@@ -173,8 +173,9 @@ FileTail read_file_tail(const std::string& path, std::uint64_t count) {
   tail.bytes.resize(static_cast<std::size_t>(wanted));
   std::uint64_t done = 0;
   while (done < wanted) {
-    const ssize_t got = ::pread(fd, tail.bytes.data() + done, static_cast<std::size_t>(wanted - done),
-                                static_cast<off_t>(tail.file_size - wanted + done));
+    const ssize_t got =
+        ::pread(fd, tail.bytes.data() + done, static_cast<std::size_t>(wanted - done),
+                static_cast<off_t>(tail.file_size - wanted + done));
     if (got < 0 && errno == EINTR)
       continue;
     if (got <= 0) {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "docs/table_cells.h"
-#include "docs/train_sheet_form.h"
 #include "docs/timetable_row.h"
+#include "docs/train_sheet_form.h"
 #include "records/kilometre_text.h"
 #include "text/cp1252.h"
 #include "tools/documents/document_lines.h"
