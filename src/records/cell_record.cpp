@@ -33,5 +33,4 @@ std::string cell_type_name(std::uint8_t type) {
   }
 }
 
-
 }  // namespace scenario::records
