@@ -3,6 +3,7 @@
 #include <array>
 
 #include "package/checksum.h"
+#include "records/little_endian_reader.h"
 #include "records/little_endian_writer.h"
 #include "text/cp1252.h"
 #include "text/utf8.h"
@@ -25,26 +26,15 @@ constexpr std::array<PayloadField, 7> kPayloadFields{{
     {&ScenarioContent::train_sheet, "la scheda treno"},
 }};
 
-// Offsets within the trailer.
-constexpr std::size_t kPayloadStartAt = 0;
-constexpr std::size_t kPayloadLengthAt = 8;
-constexpr std::size_t kChecksumAt = 16;
-constexpr std::size_t kVersionAt = 20;
-constexpr std::size_t kMagicAt = 24;
-static_assert(kMagicAt + kTrailerMagic.size() == kTrailerSize);
+// The trailer's fields before the magic word: payload start and length
+// (u64), checksum and version (u32).
+static_assert(8 + 8 + 4 + 4 + kTrailerMagic.size() == kTrailerSize);
 
 template <std::size_t count>
 void append_le(std::string& out, std::uint64_t value) {
   std::uint8_t bytes[count];
   records::put_little_endian<count>(bytes, value);
   out.append(reinterpret_cast<const char*>(bytes), count);
-}
-
-std::uint64_t read_le(std::string_view bytes, std::size_t at, int count) {
-  std::uint64_t value = 0;
-  for (int i = count - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-  return value;
 }
 
 std::string hex32(std::uint64_t value) {
@@ -57,24 +47,22 @@ std::string hex32(std::uint64_t value) {
 
 ScenarioContent read_fields(std::string_view payload) {
   ScenarioContent content;
-  std::size_t at = 0;
+  records::LittleEndianReader reader(payload);
   for (const PayloadField& field : kPayloadFields) {
-    if (payload.size() - at < 4) {
+    if (reader.remaining() < 4) {
       throw PackageFault(
           std::string("lo scenario è malformato: finisce prima della lunghezza di ") + field.name);
     }
-    const std::uint64_t length = read_le(payload, at, 4);
-    at += 4;
-    if (length > payload.size() - at) {
+    const std::uint32_t length = reader.u32();
+    if (length > reader.remaining()) {
       throw PackageFault(std::string("lo scenario è malformato: ") + field.name + " dichiara " +
                          std::to_string(length) + " byte, ne restano " +
-                         std::to_string(payload.size() - at));
+                         std::to_string(reader.remaining()));
     }
-    content.*field.member = std::string(payload.substr(at, static_cast<std::size_t>(length)));
-    at += static_cast<std::size_t>(length);
+    content.*field.member = reader.bytes(length);
   }
-  if (at != payload.size()) {
-    throw PackageFault("lo scenario è malformato: " + std::to_string(payload.size() - at) +
+  if (!reader.at_end()) {
+    throw PackageFault("lo scenario è malformato: " + std::to_string(reader.remaining()) +
                        " byte dopo la scheda treno, che è l'ultimo campo");
   }
   for (const PayloadField& field : {kPayloadFields[0], kPayloadFields[1]}) {
@@ -103,6 +91,10 @@ std::string packaged_scenario(const ScenarioContent& content, std::uint64_t base
   return bytes;
 }
 
+std::string packaged_program(std::string_view base, const ScenarioContent& content) {
+  return std::string(base) + packaged_scenario(content, base.size());
+}
+
 bool ends_with_trailer(std::string_view program) {
   return program.ends_with(kTrailerMagic);
 }
@@ -113,18 +105,17 @@ PayloadPlace read_trailer(std::string_view tail, std::uint64_t program_size) {
         "lo scenario manca: il programma non finisce con la coda che lo annuncia (è un "
         "installatore copiato o scaricato solo in parte, o non è un pacchetto)");
   }
-  const std::string_view trailer = tail.substr(tail.size() - kTrailerSize);
-  const std::uint64_t version = read_le(trailer, kVersionAt, 4);
+  records::LittleEndianReader trailer(tail.substr(tail.size() - kTrailerSize));
+  PayloadPlace place;
+  place.start = trailer.u64();
+  place.length = trailer.u64();
+  place.checksum = trailer.u32();
+  const std::uint32_t version = trailer.u32();
   if (version != kFormatVersion) {
     throw PackageFault("lo scenario è nel formato " + std::to_string(version) +
                        ", questo installatore conosce solo il formato " +
                        std::to_string(kFormatVersion));
   }
-  const PayloadPlace place{
-      .start = read_le(trailer, kPayloadStartAt, 8),
-      .length = read_le(trailer, kPayloadLengthAt, 8),
-      .checksum = static_cast<std::uint32_t>(read_le(trailer, kChecksumAt, 4)),
-  };
   const std::uint64_t before_trailer = program_size - kTrailerSize;
   const bool short_of_payload =
       place.start > before_trailer || place.length > before_trailer - place.start;

@@ -32,9 +32,9 @@ std::string executable_file() {
 }
 
 std::string executable_folder() {
-  const std::wstring path = executable_path();
-  const auto separator = path.find_last_of(L"\\/");
-  return to_utf8(separator == std::wstring::npos ? L"." : path.substr(0, separator));
+  const std::string path = executable_file();
+  const auto separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? "." : path.substr(0, separator);
 }
 
 }  // namespace scenario::platform

@@ -37,6 +37,14 @@ std::int32_t LittleEndianReader::i32() {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(little_endian(4)));
 }
 
+std::uint32_t LittleEndianReader::u32() {
+  return static_cast<std::uint32_t>(little_endian(4));
+}
+
+std::uint64_t LittleEndianReader::u64() {
+  return little_endian(8);
+}
+
 double LittleEndianReader::f64() {
   return std::bit_cast<double>(little_endian(8));
 }

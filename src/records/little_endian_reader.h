@@ -28,6 +28,8 @@ class LittleEndianReader {
   std::uint16_t u16();
   std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
   std::int32_t i32();
+  std::uint32_t u32();
+  std::uint64_t u64();
   double f64();
   // `count` bytes as they stand.
   std::string bytes(std::size_t count);
