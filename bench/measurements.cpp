@@ -88,8 +88,7 @@ fs::path make_builtin_package(const BenchSettings& settings) {
   const std::string base = platform::read_file(settings.package_base);
   const fs::path package =
       fresh_folder(settings.work, "package") / "Velbrio_Dolvena_30527_installer";
-  replace_with(package.string(),
-               base + package::packaged_scenario(app::builtin_scenario_content(), base.size()));
+  replace_with(package.string(), package::packaged_program(base, app::builtin_scenario_content()));
   fs::permissions(package, fs::perms::owner_all);
   return package;
 }

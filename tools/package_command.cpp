@@ -60,17 +60,30 @@ std::string read_base(const std::string& path) {
   return bytes;
 }
 
-void write_package(const std::string& base_path, const std::string& target,
+// The bases to make packages from, read: Linux's always, Windows's where
+// it has been built.
+struct PackageBases {
+  std::string linux_base;
+  std::optional<std::string> windows_base;
+};
+PackageBases read_bases() {
+  const std::optional<std::string> linux_path = package_base(PackageSystem::kLinux);
+  if (!linux_path) {
+    throw platform::FileError(package_base_name(PackageSystem::kLinux),
+                              "non trovata accanto a scenario_tool né dove la compila la "
+                              "build: senza di essa non si fa un pacchetto");
+  }
+  PackageBases bases{.linux_base = read_base(*linux_path), .windows_base = {}};
+  if (const auto windows_path = package_base(PackageSystem::kWindows))
+    bases.windows_base = read_base(*windows_path);
+  return bases;
+}
+
+void write_package(const std::string& target, const std::string& base,
                    const package::ScenarioContent& content) {
-  const std::string base = read_base(base_path);
-  const std::string scenario = package::packaged_scenario(content, base.size());
+  const std::string program = package::packaged_program(base, content);
   platform::replace_file(
-      target,
-      [&](platform::OutputFile& out) {
-        out.write(base);
-        out.write(scenario);
-      },
-      platform::FileKind::kProgram);
+      target, [&](platform::OutputFile& out) { out.write(program); }, platform::FileKind::kProgram);
 }
 
 }  // namespace
@@ -90,12 +103,7 @@ int run_package(std::span<const std::string> args, std::ostream& out, std::ostre
   const AuthorScenario scenario =
       read_author_scenario("package", line_text, run_text, {line_id, train},
                            encoding_named(command.value("--encoding").value_or("cp1252")));
-  const std::optional<std::string> linux_base = package_base(PackageSystem::kLinux);
-  if (!linux_base) {
-    throw platform::FileError(package_base_name(PackageSystem::kLinux),
-                              "non trovata accanto a scenario_tool né dove la compila la "
-                              "build: senza di essa non si fa un pacchetto");
-  }
+  const PackageBases bases = read_bases();
   package::ScenarioContent content{.line_id = line_id,
                                    .train_number = train,
                                    .line_text = scenario.line_text,
@@ -133,10 +141,10 @@ int run_package(std::span<const std::string> args, std::ostream& out, std::ostre
 
   ensure_folder(out_folder);
   const std::string target = platform::join_path(out_folder, line_id + "_" + train + "_installer");
-  write_package(*linux_base, target, content);
+  write_package(target, bases.linux_base, content);
   out << "scritto " << target << '\n';
-  if (const auto windows_base = package_base(PackageSystem::kWindows)) {
-    write_package(*windows_base, target + ".exe", content);
+  if (bases.windows_base) {
+    write_package(target + ".exe", *bases.windows_base, content);
     out << "scritto " << target << ".exe\n";
   } else {
     out << "nessun installatore per Windows: manca " << package_base_name(PackageSystem::kWindows)

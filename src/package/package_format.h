@@ -35,6 +35,9 @@ class PackageFault : public std::runtime_error {
 // The payload and trailer to append to a base program of `base_size` bytes.
 std::string packaged_scenario(const ScenarioContent& content, std::uint64_t base_size);
 
+// A whole packaged installer: the base program's bytes, then its scenario.
+std::string packaged_program(std::string_view base, const ScenarioContent& content);
+
 // Where a program's scenario lies, as its trailer gives it.
 struct PayloadPlace {
   std::uint64_t start = 0;   // offset of the payload in the program
